@@ -1,0 +1,16 @@
+#pragma once
+
+// kubato-cli: checks (and later computes) a job from files, without windows. The program's
+// main() only hands its arguments here, so tests drive the same code in-process.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kubato {
+
+// Exit codes: 0 success, 1 a faulty input (the messages are printed), 2 unusable call or
+// unreadable file.
+int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+} // namespace kubato

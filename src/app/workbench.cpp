@@ -1,0 +1,216 @@
+#include "app/workbench.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/cp1252.h"
+#include "common/fileread.h"
+#include "common/format.h"
+#include "common/lines.h"
+#include "input/trianglemesh.h"
+
+namespace kubato {
+
+namespace {
+
+std::string captionWithPath(std::string_view path)
+{
+    return std::string(ApplicationTitle) + "     " + std::string(path);
+}
+
+} // namespace
+
+std::string displayPath(const std::string &path)
+{
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(path, error);
+    if (error) {
+        full = path;
+    }
+    return lowerAsciiLetters(utf8ToCp1252(full.lexically_normal().string()));
+}
+
+std::string unreadableFileMessage(const std::string &path, std::string_view reason)
+{
+    return std::string("Die Datei \"") + utf8ToCp1252(path) +
+           "\" kann nicht gelesen werden: " + std::string(reason) + ".";
+}
+
+Workbench::Workbench()
+    : mCoordinateCaption("  DA30/DA45"), mTriangleCaption("  DA58"), mFields(creationFieldTexts())
+{}
+
+// --- coordinate window ---
+
+OpenOutcome Workbench::openCoordinateFile(const std::string &path)
+{
+    mCoordinateText.clear();
+    const FileContent file = readFile(path);
+    if (!file.ok) {
+        return {false, unreadableFileMessage(path, file.reason)};
+    }
+    loadCoordinateText(path, file.bytes);
+    return {true, {}};
+}
+
+void Workbench::loadCoordinateText(const std::string &path, std::string_view bytes)
+{
+    mCoordinateText = coordinateTextFromFile(bytes);
+    mCoordinatePath = displayPath(path);
+    mCoordinateCaption = captionWithPath(mCoordinatePath);
+    mFields[fieldIndex(Field::POS)] = positionFromPath(mCoordinatePath);
+}
+
+CheckOutcome Workbench::checkCoordinates()
+{
+    beginCheck();
+    CoordinateCheck check = kubato::checkCoordinates(mCoordinateText, mCoordinateType);
+    mPointCount = check.pointCount;
+    mMessages = std::move(check.messages);
+    if (!mMessages.empty()) {
+        return {};
+    }
+    mMain.SBtnAmp30 = true;
+    mMain.Label30 = " " + mCoordinatePath;
+    mCoordinatesReady = true;
+    updateDa57AndGrafik();
+    mFields[fieldIndex(Field::KOBH)] = kobhPrefill(check.lowestHeight);
+    mMain.BtnStart = false;
+    mAcceptedCoordinates = {mCoordinateText, mCoordinateType, mPointCount};
+    return {true, "Anzahl Koordinaten in DA30/45", format("%li", mPointCount)};
+}
+
+// --- triangle window ---
+
+OpenOutcome Workbench::openTriangleFile(const std::string &path)
+{
+    mTriangleText.clear();
+    const FileContent file = readFile(path);
+    if (!file.ok) {
+        return {false, unreadableFileMessage(path, file.reason)};
+    }
+    loadTriangleText(path, file.bytes);
+    return {true, {}};
+}
+
+void Workbench::loadTriangleText(const std::string &path, std::string_view bytes)
+{
+    mTriangleText = triangleTextFromFile(bytes);
+    mTrianglePath = displayPath(path);
+    mTriangleCaption = captionWithPath(mTrianglePath);
+}
+
+void Workbench::setTriangleText(std::string_view text)
+{
+    mTriangleText = triangleTextFromFile(text);
+}
+
+CheckOutcome Workbench::checkTriangles()
+{
+    beginCheck();
+    TriangleCheck check = kubato::checkTriangles(mTriangleText);
+    if (check.hasLines) {
+        mTriangleCount = check.triangleCount;
+        mFields[fieldIndex(Field::KZO)] = check.kzo;
+        mFields[fieldIndex(Field::ZDZO)] = check.zdzo;
+        mFields[fieldIndex(Field::KZU)] = check.kzu;
+        mFields[fieldIndex(Field::ZDZU)] = check.zdzu;
+    }
+    mMessages = std::move(check.messages);
+    if (!mMessages.empty()) {
+        return {};
+    }
+    mMain.SBtnAmp58 = true;
+    mMain.Label58 = " " + mTrianglePath;
+    mTrianglesReady = true;
+    updateDa57AndGrafik();
+    mMain.BtnStart = false;
+    mAcceptedTriangles = {mTriangleText, mTriangleCount};
+    return {true, "Anzahl Dreiecke in DA58", format("%li", mTriangleCount)};
+}
+
+// --- DA57/DA59 dialog ---
+
+void Workbench::setField(Field f, std::string_view text)
+{
+    mFields[fieldIndex(f)] = std::string(text.substr(0, fieldMaxLength(f)));
+}
+
+ControlValuesCheck Workbench::acceptControlValues()
+{
+    mErrLabel57.clear();
+    ControlValuesCheck check = checkControlValues(mFields);
+    if (check.outcome == ControlValuesCheck::Outcome::FieldFault) {
+        mErrLabel57 = check.message;
+        return check;
+    }
+    mFields = check.changedTexts;
+    if (check.outcome == ControlValuesCheck::Outcome::NoCase) {
+        return check;
+    }
+    mMain.Label57 = check.label57;
+    mMain.Label59 = check.label59;
+    mMain.SBtnAmp57 = true;
+    mControlValuesReady = true;
+    if (mCoordinatesReady && mTrianglesReady && mControlValuesReady) {
+        mMain.BtnStart = true;
+    }
+    return check;
+}
+
+void Workbench::controlValuesDialogClosed()
+{
+    mMain.ErrLabel.clear();
+}
+
+// --- main window ---
+
+void Workbench::beginCheck()
+{
+    mMessages.clear();
+    mMain.SBtnAmp57 = false;
+    mMain.Label57.clear();
+    mMain.Label59.clear();
+    mMain.VolLabel.clear();
+    mMain.BerDreiSText.clear();
+}
+
+void Workbench::updateDa57AndGrafik()
+{
+    const bool both = mCoordinatesReady && mTrianglesReady;
+    mMain.BtnDa57 = both;
+    mMain.BtnGrafik = both;
+}
+
+void Workbench::reset()
+{
+    mMain.BtnDa57 = false;
+    mMain.BtnStart = false;
+    mMain.BtnGrafik = false;
+    mMain.BtnErg = false;
+    mMain.BtnProto = false;
+    mMain.SBtnAmp30 = false;
+    mMain.SBtnAmp58 = false;
+    mMain.SBtnAmp57 = false;
+    mMain.Label30.clear();
+    mMain.Label58.clear();
+    mMain.Label57.clear();
+    mMain.Label59.clear();
+    mMain.VolLabel.clear();
+    mProtocol.clear();
+    mResult.clear();
+    mFields = resetFieldTexts(mFields);
+    mCoordinateCaption = std::string(ApplicationTitle);
+    mCoordinateText.clear();
+    mTriangleCaption = std::string(ApplicationTitle);
+    mTriangleText.clear();
+    mMain.BerDreiSText.clear();
+    mMain.ErrLabel.clear();
+    mCoordinatesReady = false;
+    mTrianglesReady = false;
+    mControlValuesReady = false;
+    mAcceptedCoordinates = {};
+    mAcceptedTriangles = {};
+}
+
+} // namespace kubato

@@ -1,0 +1,113 @@
+#include "common/cp1252.h"
+
+namespace kubato {
+
+namespace {
+
+void appendUtf8(std::string &out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when the bytes there are
+// not a valid, shortest-form sequence.
+std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t &cp)
+{
+    const auto b = static_cast<unsigned char>(text[i]);
+    std::size_t len = 0;
+    char32_t min = 0;
+    if (b < 0x80) {
+        cp = b;
+        return 1;
+    }
+    if ((b & 0xE0) == 0xC0) {
+        cp = b & 0x1F;
+        len = 2;
+        min = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        cp = b & 0x0F;
+        len = 3;
+        min = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        cp = b & 0x07;
+        len = 4;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + len > text.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto c = static_cast<unsigned char>(text[i + k]);
+        if ((c & 0xC0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return 0;
+    }
+    return len;
+}
+
+} // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else if (b < 0xA0) {
+            appendUtf8(out, detail::kCp1252High[b - 0x80]);
+        } else {
+            appendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp = 0;
+        const std::size_t len = decodeUtf8(utf8, i, cp);
+        if (len == 0) {
+            out += utf8[i];
+            ++i;
+            continue;
+        }
+        const int byte = detail::cp1252Byte(cp);
+        out += byte < 0 ? '?' : static_cast<char>(byte);
+        i += len;
+    }
+    return out;
+}
+
+std::string lowerAsciiLetters(std::string_view text)
+{
+    std::string out(text);
+    for (char &c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+} // namespace kubato

@@ -1,0 +1,33 @@
+#pragma once
+
+// Triangle meshes of REB data type DA58: one triangle or quadrilateral per 80-column line.
+// Columns 1-2 "58", 8-9 KZ (horizon code), 17-20 running number, 23-30, 33-40, 43-50 the
+// point numbers 1 to 3, 54-60 the optional point 4 (a quadrilateral, two triangles).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/textlist.h"
+
+namespace kubato {
+
+// The example block shown above the loaded text: 22 lines of 80 columns.
+std::vector<std::string> triangleExampleBlock();
+
+// The text a loaded triangle file gives, as lines each ended by CR LF; no line is removed.
+std::string triangleTextFromFile(std::string_view bytes);
+
+struct TriangleCheck {
+    TextList messages;      // empty when the text passed
+    bool hasLines = false;  // false: "Keine Datei geöffnet", count and fields untouched
+    long triangleCount = 0; // TriangleCount: one per line, one more with a point 4
+    std::string kzo, zdzo;  // prefills of KZOEdit and ZDZOEdit
+    std::string kzu, zdzu;  // prefills of KZUEdit and ZDZUEdit
+};
+
+// Checks every line of a triangle text, counts the triangles and derives the horizon
+// prefills (the first KZ above, the last differing KZ below), for a faulty text as well.
+TriangleCheck checkTriangles(std::string_view text);
+
+} // namespace kubato

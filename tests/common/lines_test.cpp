@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/lines.h"
+
+namespace kubato {
+namespace {
+
+std::vector<std::string> split(std::string_view text)
+{
+    std::vector<std::string> out;
+    for (const auto line : splitLines(text)) {
+        out.emplace_back(line);
+    }
+    return out;
+}
+
+TEST(Lines, SplittingByEveryBreakConvention)
+{
+    struct Case {
+        const char *name;
+        std::string text;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"empty text", "", {}},
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"last line without break", "a\r\nb", {"a", "b"}},
+        {"lone LF", "a\nb\n", {"a", "b"}},
+        {"lone CR", "a\rb\r", {"a", "b"}},
+        {"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"LF CR is two breaks", "a\n\rb", {"a", "", "b"}},
+        {"only breaks", "\r\n\r\n", {"", ""}},
+        {"empty last line kept", "a\r\n\r\n", {"a", ""}},
+        {"single break", "\n", {""}},
+        {"NUL and tab stay in the line", std::string("a\0\tb", 4), {std::string("a\0\tb", 4)}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(split(c.text), c.lines);
+    }
+}
+
+TEST(Lines, TerminatedTextSplitsIntoTheSameLines)
+{
+    const std::vector<std::string_view> lines = {"58 x", "", "", "last"};
+    const std::string text = joinTerminated(lines);
+    EXPECT_EQ(text, "58 x\r\n\r\n\r\nlast\r\n");
+    EXPECT_EQ(split(text), std::vector<std::string>({"58 x", "", "", "last"}));
+}
+
+TEST(Lines, FixedColumnsAreBlankFilledAndEndAtColumn80)
+{
+    const FixedLine shortLine("3023");
+    EXPECT_EQ(shortLine.column(1), '3');
+    EXPECT_EQ(shortLine.column(4), '3');
+    EXPECT_EQ(shortLine.column(5), ' ');
+    EXPECT_EQ(shortLine.column(80), ' ');
+    EXPECT_TRUE(shortLine.blank(5, 80));
+    EXPECT_FALSE(shortLine.blank(4, 5));
+
+    const FixedLine longLine(std::string(79, ' ') + "12345");
+    EXPECT_EQ(longLine.columns(78, 80), "  1");
+    EXPECT_EQ(coordinateField(longLine, 71, 80), 0.001);
+}
+
+TEST(Lines, NumberFieldDropsEveryBlank)
+{
+    const FixedLine line(ColumnLine().at(13, "  23 0001").str());
+    EXPECT_EQ(numberField(line, 13, 21), "230001");
+    EXPECT_EQ(numberField(line, 1, 12), "");
+    const FixedLine tab(ColumnLine().at(13, "7\t7").str());
+    EXPECT_EQ(numberField(tab, 13, 20), "7\t7");
+}
+
+TEST(Lines, CoordinateFieldIsMillimetresAsMetres)
+{
+    const FixedLine line(
+        ColumnLine().right(60, "46700").right(70, "46700.0").right(80, "-500").str());
+    EXPECT_DOUBLE_EQ(coordinateField(line, 51, 60), 46.7);
+    EXPECT_EQ(coordinateField(line, 51, 60), coordinateField(line, 61, 70));
+    EXPECT_DOUBLE_EQ(coordinateField(line, 71, 80), -0.5);
+    EXPECT_EQ(coordinateField(line, 1, 10), 0.0);
+}
+
+TEST(Lines, ColumnLinePlacesTexts)
+{
+    EXPECT_EQ(ColumnLine().at(3, "ab").right(10, "xy").str(), "  ab    xy" + std::string(70, ' '));
+}
+
+} // namespace
+} // namespace kubato
