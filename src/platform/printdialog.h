@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/printtarget.h"
+
+namespace kubato {
+
+// The print dialog, in which the user chooses a printer and its settings.
+class PrintDialog {
+public:
+    virtual ~PrintDialog() = default;
+    // The chosen printer, or nothing when the user cancels.
+    virtual std::unique_ptr<PrintTarget> choosePrinter() = 0;
+};
+
+} // namespace kubato
