@@ -35,17 +35,23 @@ const FieldRule &rule(Field f)
 
 std::string fieldMessage(const FieldRule &r, int result)
 {
-    const std::string subject(r.subject);
+    std::string message(r.subject);
     switch (result) {
     case -1:
-        return subject + " darf nicht negativ sein";
+        message += " darf nicht negativ sein";
+        break;
     case -2:
-        return subject + " fehlt";
+        message += " fehlt";
+        break;
     case 0:
-        return subject + " ist nicht numerisch";
+        message += " ist nicht numerisch";
+        break;
     default:
-        return subject + std::string(" ist ungültig "_cp) + std::string(r.range);
+        message += " ist ungültig "_cp;
+        message += r.range;
+        break;
     }
+    return message;
 }
 
 // The missing lower z,dz of a single-horizon file: the triangle check left KZ oben set, its
