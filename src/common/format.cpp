@@ -1,18 +1,13 @@
 #include "common/format.h"
 
+#include "common/clocale.h"
+
 #include <clocale>
 #include <cstdio>
-#include <locale.h>
 
 namespace kubato {
 
 namespace {
-
-locale_t cLocale()
-{
-    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
 
 // Switches this thread to the C locale while it exists, so "%.3f" always writes a point.
 class CLocaleScope {

@@ -1,8 +1,9 @@
 #include "common/numbers.h"
 
+#include "common/clocale.h"
+
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 #include <string>
 
 namespace kubato {
@@ -34,12 +35,6 @@ std::size_t skipDigits(std::string_view text, std::size_t i)
         ++i;
     }
     return i;
-}
-
-locale_t cLocale()
-{
-    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
 }
 
 } // namespace
