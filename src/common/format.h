@@ -22,6 +22,6 @@ std::string format(const char *fmt, ...) KUBATO_PRINTF(1, 2);
 void appendFormat(std::string &out, const char *fmt, ...) KUBATO_PRINTF(2, 3);
 
 // The va_list form behind both.
-void appendFormatV(std::string &out, const char *fmt, va_list args);
+void appendFormatV(std::string &out, const char *fmt, va_list args) KUBATO_PRINTF(2, 0);
 
 } // namespace kubato
