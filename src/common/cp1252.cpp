@@ -99,6 +99,66 @@ std::string utf8ToCp1252(std::string_view utf8)
     return out;
 }
 
+namespace {
+
+// True when the bytes are valid UTF-8 and hold at least one character beyond ASCII.
+bool isUtf8BeyondAscii(std::string_view text)
+{
+    bool beyond = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t len = decodeUtf8(text, i, cp);
+        if (len == 0) {
+            return false;
+        }
+        beyond = true;
+        i += len;
+    }
+    return beyond;
+}
+
+std::string utf16ToCp1252(std::string_view bytes, bool littleEndian)
+{
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+        const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+        const char32_t unit = static_cast<char32_t>(hi << 8 | lo);
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            // The high half of a pair: its character lies beyond Windows-1252; the low half
+            // that follows is skipped with it.
+            out += '?';
+            i += 2;
+            continue;
+        }
+        const int byte = detail::cp1252Byte(unit);
+        out += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string loadedTextToCp1252(std::string_view bytes)
+{
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
+        return utf16ToCp1252(bytes.substr(2), bytes[0] == '\xFF');
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        bytes.remove_prefix(3);
+    }
+    if (isUtf8BeyondAscii(bytes)) {
+        return utf8ToCp1252(bytes);
+    }
+    return std::string(bytes);
+}
+
 std::string lowerAsciiLetters(std::string_view text)
 {
     std::string out(text);

@@ -51,6 +51,11 @@ std::string joinTerminated(const std::vector<std::string_view> &lines)
     return text;
 }
 
+std::string terminatedText(std::string_view text)
+{
+    return joinTerminated(splitLines(text));
+}
+
 FixedLine::FixedLine(std::string_view line)
 {
     mColumns.fill(' ');

@@ -35,6 +35,9 @@ std::vector<std::string_view> splitLines(std::string_view text);
 // Splitting that text gives back exactly these lines, an empty last line included.
 std::string joinTerminated(const std::vector<std::string_view> &lines);
 
+// The same for a whole text in any line-break convention.
+std::string terminatedText(std::string_view text);
+
 // One line read through the blank-filled buffer of LineWidth columns: a short line reads as
 // blanks up to column 80, and columns beyond 80 belong to no field. Columns count from 1 and
 // ranges include both ends.

@@ -186,7 +186,8 @@ std::vector<std::string> coordinateExampleBlock(CoordinateType type)
 
 std::string coordinateTextFromFile(std::string_view bytes)
 {
-    std::vector<std::string_view> lines = splitLines(bytes);
+    const std::string text = loadedTextToCp1252(bytes);
+    std::vector<std::string_view> lines = splitLines(text);
     while (!lines.empty() && lines.back().size() < static_cast<std::size_t>(LineWidth)) {
         const std::string_view last = lines.back();
         if (last.size() >= 40 && last.substr(0, 2) == "45") {

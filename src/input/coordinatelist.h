@@ -22,7 +22,8 @@ enum class CoordinateType { DA30, DA45 };
 // columns, the sample points from line 8 on.
 std::vector<std::string> coordinateExampleBlock(CoordinateType type);
 
-// The text a loaded coordinate file gives, as lines each ended by CR LF. Trailing lines
+// The text a loaded coordinate file gives (in Windows-1252, see loadedTextToCp1252), as lines
+// each ended by CR LF. Trailing lines
 // shorter than 80 characters are dropped (an empty last line, a short closing line); a last
 // line that begins with "45" and reaches column 40 stays, since it holds one whole DA45 point
 // written without the blanks of an absent second point.

@@ -1,5 +1,6 @@
 #include "input/trianglemesh.h"
 
+#include "common/cp1252.h"
 #include "common/format.h"
 #include "common/lines.h"
 #include "common/numbers.h"
@@ -107,7 +108,7 @@ std::vector<std::string> triangleExampleBlock()
 
 std::string triangleTextFromFile(std::string_view bytes)
 {
-    return joinTerminated(splitLines(bytes));
+    return terminatedText(loadedTextToCp1252(bytes));
 }
 
 TriangleCheck checkTriangles(std::string_view text)

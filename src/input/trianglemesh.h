@@ -15,7 +15,8 @@ namespace kubato {
 // The example block shown above the loaded text: 22 lines of 80 columns.
 std::vector<std::string> triangleExampleBlock();
 
-// The text a loaded triangle file gives, as lines each ended by CR LF; no line is removed.
+// The text a loaded triangle file gives (in Windows-1252, see loadedTextToCp1252), as lines
+// each ended by CR LF; no line is removed.
 std::string triangleTextFromFile(std::string_view bytes);
 
 struct TriangleCheck {

@@ -60,3 +60,40 @@ TEST(Cp1252, LowerCasesOnlyAsciiLetters)
 
 } // namespace
 } // namespace kubato
+
+namespace kubato {
+namespace {
+
+TEST(Cp1252, LoadedTextsOfOtherEncodings)
+{
+    struct Case {
+        const char *name;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"Windows-1252 stays", "Pkt \xc4 \xfc", "Pkt \xc4 \xfc"},
+        {"ASCII stays", "45 1\r\n", "45 1\r\n"},
+        {"UTF-8 byte-order mark dropped",
+         "\xef\xbb\xbf"
+         "30",
+         "30"},
+        {"UTF-8 umlaut takes one column",
+         "P\xc3\xa4"
+         "1",
+         "P\xe4"
+         "1"},
+        {"UTF-8 with mark", "\xef\xbb\xbf\xc3\x9f", "\xdf"},
+        {"UTF-16 LE", std::string("\xff\xfe\x33\x00\x30\x00\xe4\x00\x0d\x00\x0a\x00", 12),
+         "30\xe4\r\n"},
+        {"UTF-16 BE", std::string("\xfe\xff\x00\x35\x00\x38", 6), "58"},
+        {"UTF-16 outside the set", std::string("\xff\xfe\x3d\xd8\x00\xde\x41\x00", 8), "?A"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(loadedTextToCp1252(c.bytes), c.text);
+    }
+}
+
+} // namespace
+} // namespace kubato

@@ -291,6 +291,7 @@ TEST(CoordinateOpening, DropsShortTrailingLinesOnly)
         {"a DA30 line of 40 characters goes", full + "\n" + full.substr(0, 40), {full}},
         {"short lines after the kept DA45 line go", da45One + "\r\n\r\n", {da45One}},
         {"longer lines stay whole", full + "xyz", {full + "xyz"}},
+        {"UTF-8 byte-order mark", "\xef\xbb\xbf" + full + "\r\n", {full}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
