@@ -1,6 +1,6 @@
 #pragma once
 
-// kubato-cli: checks (and later computes) a job from files, without windows. The program's
+// kubato-cli: checks and computes a job from files, without windows. The program's
 // main() only hands its arguments here, so tests drive the same code in-process.
 
 #include <ostream>
@@ -9,8 +9,8 @@
 
 namespace kubato {
 
-// Exit codes: 0 success, 1 a faulty input (the messages are printed), 2 unusable call or
-// unreadable file.
+// Exit codes: 0 success, 1 a faulty input (the messages are printed), 2 unusable call or a
+// file that cannot be read or written, 3 a run in which coordinates were missing.
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 } // namespace kubato

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "calc/calcrun.h"
 #include "common/cp1252.h"
 #include "common/fileread.h"
 #include "common/format.h"
@@ -17,6 +18,25 @@ std::string captionWithPath(std::string_view path)
 {
     return std::string(ApplicationTitle) + "     " + std::string(path);
 }
+
+// Keeps the main window's status line and passes every text on to the window's observer.
+class StatusForwarder final : public RunObserver {
+public:
+    StatusForwarder(std::string &statusLine, RunObserver *next)
+        : mStatusLine(statusLine), mNext(next)
+    {}
+    void status(std::string_view text) override
+    {
+        mStatusLine = text;
+        if (mNext != nullptr) {
+            mNext->status(text);
+        }
+    }
+
+private:
+    std::string &mStatusLine;
+    RunObserver *mNext;
+};
 
 } // namespace
 
@@ -102,7 +122,7 @@ void Workbench::loadTriangleText(const std::string &path, std::string_view bytes
 
 void Workbench::setTriangleText(std::string_view text)
 {
-    mTriangleText = triangleTextFromFile(text);
+    mTriangleText = terminatedText(text);
 }
 
 CheckOutcome Workbench::checkTriangles()
@@ -180,6 +200,29 @@ void Workbench::updateDa57AndGrafik()
     const bool both = mCoordinatesReady && mTrianglesReady;
     mMain.BtnDa57 = both;
     mMain.BtnGrafik = both;
+}
+
+void Workbench::start(MessageBox &messageBox, const Clock &clock, RunObserver *observer)
+{
+    mMain.ErrLabel.clear();
+    // A text opened or edited after its last successful check, or a data type switched since,
+    // leaves the start button enabled; the run still computes what Label30 and Label58 name.
+    RunInput input;
+    input.coordinateText = mAcceptedCoordinates.text;
+    input.coordinateType = mAcceptedCoordinates.type;
+    input.triangleText = mAcceptedTriangles.text;
+    input.params = readCalcParams(mFields);
+    input.date = clock.today();
+
+    StatusForwarder forwarder(mMain.BerDreiSText, observer);
+    RunOutcome outcome = runCalculation(input, messageBox, &forwarder);
+    mProtocol = std::move(outcome.protocol);
+    mResult = std::move(outcome.result);
+    mMain.VolLabel = std::move(outcome.VolLabel);
+    mMain.ErrLabel = std::move(outcome.ErrLabel);
+    mMain.BtnErg = true;
+    mMain.BtnProto = true;
+    mMain.BtnGrafik = true;
 }
 
 void Workbench::reset()

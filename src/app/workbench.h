@@ -9,9 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "calc/runobserver.h"
 #include "common/textlist.h"
 #include "input/controlvalues.h"
 #include "input/coordinatelist.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
 
 namespace kubato {
 
@@ -119,6 +122,14 @@ public:
     bool ControlValuesReady() const { return mControlValuesReady; }
     const AcceptedCoordinates &acceptedCoordinates() const { return mAcceptedCoordinates; }
     const AcceptedTriangles &acceptedTriangles() const { return mAcceptedTriangles; }
+    // The start button: runs the computation on the coordinate and triangle texts as their last
+    // successful checks accepted them (what Label30 and Label58 name) and on the field texts as
+    // they stand, with today's date as the run date. Each status text goes to BerDreiSText and
+    // on to the observer, so that a window can repaint its status line; the message box of a
+    // run without a case goes through messageBox. At the end the volume stands in VolLabel, the
+    // list and graphic buttons are enabled, and ErrLabel tells of missing coordinates. The wait
+    // cursor is the caller's business.
+    void start(MessageBox &messageBox, const Clock &clock, RunObserver *observer = nullptr);
     // Brings the job back to its state after start; keeps the counts, the data-type choice,
     // the position name, the remembered file names and the dialog's error line.
     void reset();

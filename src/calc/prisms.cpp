@@ -1,0 +1,202 @@
+#include "calc/prisms.h"
+
+#include <cmath>
+#include <memory>
+
+#include "calc/findinglisting.h"
+#include "calc/runconstants.h"
+#include "common/cp1252.h"
+#include "common/format.h"
+
+namespace kubato {
+
+namespace {
+
+// The double nearest to one third: the mean height is formed by this product, not by a
+// division by 3, and the last digit of a volume can depend on it.
+constexpr double OneThird = 0.3333333333333333;
+
+// The control-value rows of the protocol list, shared by the three axes: one head for the run,
+// and a listing with its own cut-off per axis.
+class ExceedanceListing {
+public:
+    explicit ExceedanceListing(TextList &protocol)
+        : mProtocol(protocol),
+          mAxes{FindingListing(protocol, " Protokollierung y-Differenz abgebrochen, da zu viele"),
+                FindingListing(protocol, " Protokollierung x-Differenz abgebrochen, da zu viele"),
+                FindingListing(protocol, " Protokollierung z-Differenz abgebrochen, da zu viele")}
+    {}
+
+    void check(const TTriangle &t, const TCorners &c, double kwyx, double kwz)
+    {
+        checkAxis(0, t, controlDifferences(c[0].y, c[1].y, c[2].y, kwyx));
+        checkAxis(1, t, controlDifferences(c[0].x, c[1].x, c[2].x, kwyx));
+        checkAxis(2, t, controlDifferences(c[0].z, c[1].z, c[2].z, kwz));
+    }
+
+private:
+    void checkAxis(std::size_t axis, const TTriangle &t, const std::array<double, 3> &d)
+    {
+        if (!(d[0] > 0 || d[1] > 0 || d[2] > 0)) {
+            return;
+        }
+        if (!mHeadWritten) {
+            mProtocol.append(ProtoRule);
+            mProtocol.append(
+                " DA57  : Überschreitungen der Kontrollwerte KWyx und KWz               n"_cp);
+            mProtocol.append("");
+            mProtocol.append(
+                " KZ   Nr.  Dreieck                   |  1-2   | |  1-3   | |  2-3   |   ");
+            mProtocol.append(ProtoRule);
+            mHeadWritten = true;
+        }
+        if (!mAxes[axis].add()) {
+            return;
+        }
+        const char *p1 = t.p1.c_str();
+        const char *p2 = t.p2.c_str();
+        const char *p3 = t.p3.c_str();
+        switch (axis) {
+        case 0:
+            mProtocol.appendf(" %2i %5i %8s %8s %8s %10.3lf %10.3lf %10.3lf  y", t.kz, t.number, p1,
+                              p2, p3, d[0], d[1], d[2]);
+            break;
+        case 1:
+            mProtocol.appendf(" %2i %5i %8s %8s %8s %10.3lf %10.3lf %10.3lf  x ", t.kz, t.number,
+                              p1, p2, p3, d[0], d[1], d[2]);
+            break;
+        default:
+            mProtocol.appendf(" %2i %5i %8s %8s %8s %10.3lf %10.3lf %10.3lf  z ", t.kz, t.number,
+                              p1, p2, p3, d[0], d[1], d[2]);
+            break;
+        }
+    }
+
+    TextList &mProtocol;
+    bool mHeadWritten = false;
+    std::array<FindingListing, 3> mAxes;
+};
+
+void listMissingCorners(TextList &protocol, const TTriangle &t, const TCorners &c)
+{
+    protocol.append("");
+    protocol.append("");
+    protocol.append(ProtoRule);
+    protocol.append(std::string(" Koordinaten für Dreieck "_cp) +
+                    format("%i nicht komplett gefunden", t.number));
+    protocol.append(" KZ  Koord.Nr.   y[m]       x[m]       z[m]");
+    protocol.appendf(" %2i %8s   %10.3lf %10.3lf %10.3lf", t.kz, t.p1.c_str(), c[0].y, c[0].x,
+                     c[0].z);
+    protocol.appendf("    %8s   %10.3lf %10.3lf %10.3lf", t.p2.c_str(), c[1].y, c[1].x, c[1].z);
+    protocol.appendf("    %8s   %10.3lf %10.3lf %10.3lf", t.p3.c_str(), c[2].y, c[2].x, c[2].z);
+    protocol.append(ProtoRule);
+    protocol.append("");
+}
+
+} // namespace
+
+TPrismValues prismValues(const TCorners &c, double kobhVol)
+{
+    const double y1 = c[0].y, x1 = c[0].x, z1 = c[0].z;
+    const double y2 = c[1].y, x2 = c[1].x, z2 = c[1].z;
+    const double y3 = c[2].y, x3 = c[2].x, z3 = c[2].z;
+    TPrismValues v;
+    v.aGrund = std::fabs(((y2 - y3) * x1 + (y3 - y1) * x2 + (y1 - y2) * x3) * 0.5);
+    v.zMittl = ((z1 + z2 + z3) - 3.0 * kobhVol) * OneThird;
+    v.volumen = v.zMittl * v.aGrund;
+    // The sloped area is half the length of the cross product of two sides in (y, x, z).
+    const double uy = y2 - y1, ux = x2 - x1, uz = z2 - z1;
+    const double wy = y3 - y2, wx = x3 - x2, wz = z3 - z2;
+    const double cy = ux * wz - uz * wx;
+    const double cx = uz * wy - uy * wz;
+    const double cz = uy * wx - ux * wy;
+    v.aDeck = 0.5 * std::sqrt(cy * cy + cx * cx + cz * cz);
+    return v;
+}
+
+std::array<double, 3> controlDifferences(double a1, double a2, double a3, double controlValue)
+{
+    std::array<double, 3> d = {std::fabs(a1 - a2), std::fabs(a1 - a3), std::fabs(a2 - a3)};
+    for (double &diff : d) {
+        if (diff < controlValue) {
+            diff = 0;
+        }
+    }
+    return d;
+}
+
+PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTable &points,
+                               double kwyx, double kwz, double kobhVol, const RunSearches &searches,
+                               ResultListWriter &writer, TextList &protocol, TextList &result,
+                               StatusLine &status)
+{
+    PrismStageResult stage;
+    const long triangleCount = static_cast<long>(triangles.size());
+    const std::unique_ptr<CornerFinder> finder = searches.cornerFinder(points);
+    FindingListing missing(protocol,
+                           " Protokollierung fehlender Koordinaten abgebrochen, da zu viele");
+    ExceedanceListing exceedances(protocol);
+    FindingListing resultLines(result, " ...",
+                               " Protokollierung der ber. Dreieckswerte abgebrochen, da zu viele",
+                               MaxResultLines);
+    long progressStep = 1;
+
+    for (long v = 0; v < triangleCount; ++v) {
+        const TTriangle &t = triangles[static_cast<std::size_t>(v)];
+        if (progressStep * 100 <= v) {
+            status.show(std::string("6/6  Flächen- und Massenberechnung : "_cp) +
+                        format("%li von %li Dreiecken berechnet ", v, triangleCount));
+            ++progressStep;
+        }
+        if (v == 0) {
+            stage.CurrentKZ = t.kz;
+            writer.StartResultList(stage.CurrentKZ);
+        }
+        // A KZ of 0 or below never opens a section: its triangle counts in the open one.
+        if (t.kz != stage.CurrentKZ && t.kz > 0) {
+            stage.FirstSums = stage.SectionSums;
+            resultLines.restart();
+            writer.ChangeSection(stage.CurrentKZ, stage.FirstSums, t.kz);
+            stage.CurrentKZ = t.kz;
+            stage.SectionSums = {};
+        }
+
+        TCorners corners;
+        const CornerEntries entries = finder->find(t);
+        for (std::size_t c = 0; c < 3; ++c) {
+            const long e = entries[c];
+            if (e >= 0 && e < static_cast<long>(points.size())) {
+                const TPoint &p = points[static_cast<std::size_t>(e)];
+                corners[c] = {p.y, p.x, p.z, true};
+            }
+        }
+        const bool allFound = corners[0].found && corners[1].found && corners[2].found;
+        const bool anyFound = corners[0].found || corners[1].found || corners[2].found;
+        if (!allFound) {
+            stage.CoordMissing = true;
+            if (missing.add()) {
+                listMissingCorners(protocol, t, corners);
+            }
+        }
+
+        exceedances.check(t, corners, kwyx, kwz);
+
+        if (!anyFound) {
+            continue;
+        }
+        const TPrismValues values = prismValues(corners, kobhVol);
+        stage.SectionSums.aGrund += values.aGrund;
+        stage.SectionSums.aDeck += values.aDeck;
+        stage.SectionSums.volumen += values.volumen;
+        if (resultLines.add()) {
+            result.appendf(" %2li %5li %8s %8s %8s%11.3lf%12.3lf%12.3lf%12.3lf",
+                           static_cast<long>(t.kz), static_cast<long>(t.number), t.p1.c_str(),
+                           t.p2.c_str(), t.p3.c_str(), values.zMittl, values.aGrund, values.aDeck,
+                           values.volumen);
+        }
+    }
+    status.show(format(" %li Dreieck(e) berechnet ", triangleCount));
+    return stage;
+}
+
+} // namespace kubato

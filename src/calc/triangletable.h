@@ -1,0 +1,37 @@
+#pragma once
+
+// The computation's table of triangles, in the order of the triangle text; a line with a
+// fourth point (a quadrilateral) gives two triangles, the second directly after the first.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kubato {
+
+struct TTriangle {
+    std::int32_t kz = 0;     // horizon code KZ of the line
+    std::int32_t number = 0; // running number of the line
+    std::string p1;          // point numbers of the corners, every blank removed
+    std::string p2;
+    std::string p3;
+    // kz * 100000 + number + 10000 for the first triangle of a line, + 20000 for the second
+    // triangle of a quadrilateral line.
+    std::int32_t ident = 0;
+};
+
+using TTriangleTable = std::vector<TTriangle>;
+
+struct TriangleTableFill {
+    TTriangleTable table;
+    // Index of the triangle at which the KZ last changed to a different positive value: the
+    // first triangle of the lower horizon when the text holds the upper one first.
+    long upperCount = 0;
+};
+
+// Fills the triangle table from a triangle text. The table has exactly as many entries as the
+// text yields, whatever count a check reported for it.
+TriangleTableFill fillTriangleTable(std::string_view text);
+
+} // namespace kubato
