@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace kubato {
+
+class QtClock : public Clock {
+public:
+    Date today() const override;
+};
+
+} // namespace kubato
