@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/workbench.h"
+#include "common/cp1252.h"
 #include "common/lines.h"
 #include "input/trianglemesh.h"
 
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const std::string text = triangleTextFromFile(bytes);
     const long lines = static_cast<long>(splitLines(text).size());
-    if (lines != static_cast<long>(splitLines(bytes).size())) {
+    if (lines != static_cast<long>(splitLines(loadedTextToCp1252(bytes)).size())) {
         std::abort();
     }
     const TriangleCheck check = checkTriangles(text);
