@@ -23,17 +23,19 @@ ProgramWindows::ProgramWindows(const Ports &ports) : mPorts(ports)
     mDA30Form = new TDA30Form(mWorkbench, ports.messageBox, ports.openDialog30, main);
     mDA58Form = new TDA58Form(mWorkbench, ports.messageBox, ports.openDialog58, main);
     mDA57Form = new TDA57Form(mWorkbench, ports.messageBox, main);
-    mProtoForm = new TProtoForm(main);
-    mErgForm = new TErgForm(main);
-    mGrafikForm = new TGrafikForm(main);
+    mProtoForm = new TProtoForm(mWorkbench.protocol(), ports.printDialog, ports.clock, main);
+    mErgForm = new TErgForm(mWorkbench.result(), ports.printDialog, ports.clock, main);
+    mGrafikForm = new TGrafikForm(mWorkbench, ports.waitCursor, main);
     mMessForm = new TMessForm(main);
     mLizForm = new TLizForm(main);
     mAboutForm = new TAboutForm(*mLizForm, main);
-    mClipForm = new TClipForm(main);
+    mClipForm = new TClipForm(ports.clipboard, main);
     mTheoForm = new TTheoForm(main);
 
     mDA30Form->setMessForm(mMessForm);
     mDA58Form->setMessForm(mMessForm);
+    mProtoForm->setClipForm(mClipForm);
+    mErgForm->setClipForm(mClipForm);
     QObject::connect(mDA30Form, &TDA30Form::workbenchChanged, main, &TMainForm::refresh);
     QObject::connect(mDA58Form, &TDA58Form::workbenchChanged, main, &TMainForm::refresh);
     QObject::connect(mDA57Form, &TDA57Form::workbenchChanged, main, &TMainForm::refresh);

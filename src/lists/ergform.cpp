@@ -1,30 +1,61 @@
 #include "lists/ergform.h"
 
-#include <QFrame>
 #include <QPushButton>
+#include <QToolButton>
+
+#include "lists/printlist.h"
 
 namespace kubato {
 
 using namespace Qt::StringLiterals;
 
-TErgForm::TErgForm(QWidget *parent) : FixedDialog(u"  Prismenwerte"_s, QSize(645, 547), parent)
+ListWindowParameters TErgForm::parameters()
 {
-    setObjectName(u"ErgForm"_s);
+    ListWindowParameters p;
+    p.formName = u"ErgForm"_s;
+    p.caption = u"  Prismenwerte"_s;
+    p.clientSize = QSize(645, 547);
+    p.viewName = u"ErgEdit"_s;
+    p.horizontalScrollBar = false;
+    p.print = {u"SBtnDruckErg"_s, u"Prismen-Werte drucken"_s};
+    p.copy = {u"SpBtnClipErg"_s, u"Prismen-Werte in Zwischenablage kopieren"_s};
+    p.showClipboard = {u"SBtnClipErgFrage"_s, u"Inhalt der Zwischenablage anzeigen"_s};
+    p.pictureButtonSize = QSize(40, 36);
+    p.pictureButtonX = {32, 76, 120};
+    p.closeName = u"CloseBtn"_s;
+    p.closeGeometry = QRect(208, 8, 97, 25);
+    p.dateInset = ResultDateInset;
+    return p;
+}
 
-    auto *toolBar = new QFrame(this);
-    toolBar->setObjectName(u"Panel1"_s);
-    toolBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    toolBar->setGeometry(0, 0, width(), 49);
+TErgForm::TErgForm(const TextList &result, PrintDialog &printDialog, const Clock &clock,
+                   QWidget *parent)
+    : TListForm(parameters(), result, printDialog, clock, parent)
+{
+    connect(printButton(), &QToolButton::clicked, this, &TErgForm::SBtnDruckErgClick);
+    connect(copyButton(), &QToolButton::clicked, this, &TErgForm::SpBtnClipErgClick);
+    connect(showClipboardButton(), &QToolButton::clicked, this, &TErgForm::SBtnClipErgFrageClick);
+    connect(closeButton(), &QPushButton::clicked, this, &TErgForm::CloseBtnClick);
+}
 
-    CloseBtn = new QPushButton(u"&Schließen"_s, toolBar);
-    CloseBtn->setObjectName(u"CloseBtn"_s);
-    CloseBtn->setGeometry(208, 8, 97, 25);
-    connect(CloseBtn, &QPushButton::clicked, this, &TErgForm::CloseBtnClick);
+void TErgForm::SBtnDruckErgClick()
+{
+    printTheList();
+}
+
+void TErgForm::SpBtnClipErgClick()
+{
+    copyTheList();
+}
+
+void TErgForm::SBtnClipErgFrageClick()
+{
+    showClipboard();
 }
 
 void TErgForm::CloseBtnClick()
 {
-    accept();
+    closeWindow();
 }
 
 } // namespace kubato

@@ -1,23 +1,24 @@
 #pragma once
 
-#include "platform/qtfixeddialog.h"
-
-class QPushButton;
+#include "lists/listform.h"
 
 namespace kubato {
 
-// The prism-values window. It holds only its frame and close button until the list view,
-// printing and copying are built.
-class TErgForm : public FixedDialog {
+// The prism-values window: the result list of the last run, to read, print and copy.
+class TErgForm : public TListForm {
     Q_OBJECT
 
 public:
-    explicit TErgForm(QWidget *parent = nullptr);
+    TErgForm(const TextList &result, PrintDialog &printDialog, const Clock &clock,
+             QWidget *parent = nullptr);
 
 private:
-    void CloseBtnClick();
+    static ListWindowParameters parameters();
 
-    QPushButton *CloseBtn;
+    void SBtnDruckErgClick();
+    void SpBtnClipErgClick();
+    void SBtnClipErgFrageClick();
+    void CloseBtnClick();
 };
 
 } // namespace kubato

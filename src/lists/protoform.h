@@ -1,23 +1,24 @@
 #pragma once
 
-#include "platform/qtfixeddialog.h"
-
-class QPushButton;
+#include "lists/listform.h"
 
 namespace kubato {
 
-// The protocol window. It holds only its frame and close button until the list view, printing
-// and copying are built.
-class TProtoForm : public FixedDialog {
+// The protocol window: the protocol list of the last run, to read, print and copy.
+class TProtoForm : public TListForm {
     Q_OBJECT
 
 public:
-    explicit TProtoForm(QWidget *parent = nullptr);
+    TProtoForm(const TextList &protocol, PrintDialog &printDialog, const Clock &clock,
+               QWidget *parent = nullptr);
 
 private:
-    void Button1Click();
+    static ListWindowParameters parameters();
 
-    QPushButton *Button1;
+    void SBtnDruckClick();
+    void SBtnProtoClibClick();
+    void SBtnProtoClipFrageClick();
+    void Button1Click();
 };
 
 } // namespace kubato

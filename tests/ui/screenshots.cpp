@@ -3,6 +3,7 @@
 //   kubato-screenshots OUTPUT_FOLDER
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -164,7 +166,32 @@ int main(int argc, char **argv)
     ok &= shooter.shoot(windows.lizForm(), u"12-lizenzbedingungen"_s);
     ok &= shooter.shoot(windows.protoForm(), u"13-protokoll"_s);
     ok &= shooter.shoot(windows.ergForm(), u"14-prismenwerte"_s);
+    // The clipboard window shows the prism values, copied from their window.
+    child<QToolButton>(windows.ergForm(), u"SpBtnClipErg"_s)->click();
     ok &= shooter.shoot(windows.clipForm(), u"15-zwischenablage"_s);
     ok &= shooter.shoot(windows.grafikForm(), u"16-kontrollgrafik"_s);
+
+    // The control graphic once more with each choice of horizons, without and with point
+    // numbers. The tick can only change while a single horizon is chosen.
+    TGrafikForm &grafik = windows.grafikForm();
+    QCheckBox *numbers = child<QCheckBox>(grafik, u"CBoxPNr"_s);
+    const struct {
+        QString radio;
+        QString name;
+    } graphicChoices[] = {
+        {u"RBtnBeide"_s, u"beide"_s}, {u"RBtn1"_s, u"horizont1"_s}, {u"RBtn2"_s, u"horizont2"_s}};
+    grafik.show();
+    for (const auto &choice : graphicChoices) {
+        for (const bool withNumbers : {false, true}) {
+            child<QRadioButton>(grafik, u"RBtn1"_s)->click();
+            if (numbers->isChecked() != withNumbers) {
+                numbers->click();
+            }
+            child<QRadioButton>(grafik, choice.radio)->click();
+            ok &= shooter.shoot(grafik, u"16-kontrollgrafik-"_s + choice.name +
+                                            (withNumbers ? u"-pktnr"_s : QString()));
+        }
+    }
+    grafik.hide();
     return ok ? 0 : 1;
 }
