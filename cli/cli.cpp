@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "app/workbench.h"
 #include "common/cp1252.h"
 #include "common/format.h"
+#include "statusprogress.h"
 
 namespace kubato {
 
@@ -307,6 +309,16 @@ int runJob(const std::vector<std::string> &args, std::ostream &out, std::ostream
     if (const std::optional<int> code = parseRunOptions(args, options, out, err)) {
         return *code;
     }
+    // A list written over an input file would destroy the user's data.
+    for (const std::string *list : {&options.protocolPath, &options.resultPath}) {
+        std::error_code ignored;
+        if (!list->empty() && (std::filesystem::equivalent(*list, options.coords, ignored) ||
+                               std::filesystem::equivalent(*list, options.triangles, ignored))) {
+            err << "kubato-cli: Die Datei \"" << *list
+                << "\" ist eine Eingabedatei und wird nicht überschrieben.\n";
+            return 2;
+        }
+    }
 
     Workbench bench;
     bench.setCoordinateType(options.da45 ? CoordinateType::DA45 : CoordinateType::DA30);
@@ -345,7 +357,16 @@ int runJob(const std::vector<std::string> &args, std::ostream &out, std::ostream
     StderrMessageBox messageBox(err);
     const SystemClock systemClock;
     const FixedClock fixedClock(options.date.value_or(Date{}));
-    bench.start(messageBox, options.date ? static_cast<const Clock &>(fixedClock) : systemClock);
+    // On a terminal the status texts show what a long run is doing.
+    std::optional<StatusProgress> progress;
+    if (isTerminalStderr(err)) {
+        progress.emplace(err);
+    }
+    bench.start(messageBox, options.date ? static_cast<const Clock &>(fixedClock) : systemClock,
+                progress ? &*progress : nullptr);
+    if (progress) {
+        progress->finish();
+    }
 
     if (!options.protocolPath.empty() &&
         !writeListFile(options.protocolPath, bench.protocol(), options.cp1252, err)) {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "calc/calcrun.h"
+#include "calc/fastsearches.h"
 #include "common/cp1252.h"
 #include "common/fileread.h"
 #include "common/format.h"
@@ -215,7 +216,8 @@ void Workbench::start(MessageBox &messageBox, const Clock &clock, RunObserver *o
     input.date = clock.today();
 
     StatusForwarder forwarder(mMain.BerDreiSText, observer);
-    RunOutcome outcome = runCalculation(input, messageBox, &forwarder);
+    const FastSearches searches;
+    RunOutcome outcome = runCalculation(input, messageBox, &forwarder, searches);
     mProtocol = std::move(outcome.protocol);
     mResult = std::move(outcome.result);
     mMain.VolLabel = std::move(outcome.VolLabel);

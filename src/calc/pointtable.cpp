@@ -1,5 +1,6 @@
 #include "calc/pointtable.h"
 
+#include "common/largememory.h"
 #include "common/lines.h"
 
 namespace kubato {
@@ -14,11 +15,25 @@ TPoint pointAt(const FixedLine &line, int numberFrom, int numberTo, int valuesFr
             coordinateField(line, valuesFrom + 20, valuesFrom + 29)};
 }
 
+// The number of points the text gives, so that the table is made once at its full size.
+std::size_t pointCountOf(std::string_view text, CoordinateType type)
+{
+    std::size_t count = 0;
+    LineSplitter splitter(text);
+    std::string_view raw;
+    while (splitter.next(raw)) {
+        count += type == CoordinateType::DA45 && !FixedLine(raw).blank(43, 49) ? 2 : 1;
+    }
+    return count;
+}
+
 } // namespace
 
 TPointTable fillPointTable(std::string_view text, CoordinateType type)
 {
     TPointTable table;
+    table.reserve(pointCountOf(text, type));
+    prefaultPages(table.data(), table.capacity() * sizeof(TPoint));
     LineSplitter splitter(text);
     std::string_view raw;
     while (splitter.next(raw)) {

@@ -162,6 +162,10 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
         }
 
         TCorners corners;
+        if (const long ahead = static_cast<long>(finder->lookahead());
+            ahead > 0 && v + ahead < triangleCount) {
+            finder->announce(triangles[static_cast<std::size_t>(v + ahead)]);
+        }
         const CornerEntries entries = finder->find(t);
         for (std::size_t c = 0; c < 3; ++c) {
             const long e = entries[c];

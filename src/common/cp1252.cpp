@@ -1,5 +1,10 @@
 #include "common/cp1252.h"
 
+#include <cstdint>
+#include <cstring>
+
+#include "common/largememory.h"
+
 namespace kubato {
 
 namespace {
@@ -107,6 +112,16 @@ bool isUtf8BeyondAscii(std::string_view text)
     bool beyond = false;
     std::size_t i = 0;
     while (i < text.size()) {
+        // Whole words of ASCII are passed at once: a loaded text is mostly ASCII, and may
+        // be a hundred megabytes long.
+        if (i + 8 <= text.size()) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + i, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(text[i]) < 0x80) {
             ++i;
             continue;
@@ -156,7 +171,11 @@ std::string loadedTextToCp1252(std::string_view bytes)
     if (isUtf8BeyondAscii(bytes)) {
         return utf8ToCp1252(bytes);
     }
-    return std::string(bytes);
+    std::string text;
+    text.reserve(bytes.size());
+    prefaultPages(text.data(), text.capacity());
+    text.assign(bytes);
+    return text;
 }
 
 std::string lowerAsciiLetters(std::string_view text)

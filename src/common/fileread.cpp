@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "common/cp1252.h"
+#include "common/largememory.h"
 
 namespace kubato {
 
@@ -87,6 +88,7 @@ FileContent readFile(const std::string &path)
     FileContent content;
     try {
         content.bytes.reserve(static_cast<std::size_t>(info.st_size));
+        prefaultPages(content.bytes.data(), content.bytes.capacity());
         char buffer[1 << 16];
         for (;;) {
             const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

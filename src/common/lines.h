@@ -26,6 +26,10 @@ public:
 private:
     std::string_view mText;
     std::size_t mPos = 0;
+    // Where the next CR stands (the text's size when there is none), once searched: a text
+    // with LF breaks only is then searched for CR once, not once per line.
+    std::size_t mNextCr = 0;
+    bool mNextCrKnown = false;
 };
 
 // The lines of a text, as views into it.
@@ -37,6 +41,9 @@ std::string joinTerminated(const std::vector<std::string_view> &lines);
 
 // The same for a whole text in any line-break convention.
 std::string terminatedText(std::string_view text);
+// The same for a text that is not needed afterwards: one that already ends every line with
+// CR LF is given back as it is, without a copy.
+std::string terminatedText(std::string &&text);
 
 // One line read through the blank-filled buffer of LineWidth columns: a short line reads as
 // blanks up to column 80, and columns beyond 80 belong to no field. Columns count from 1 and
@@ -74,6 +81,9 @@ private:
 
 // A number field (point numbers): the characters of the columns with every blank left out.
 std::string numberField(const FixedLine &line, int from, int to);
+// The same written into an existing text, which saves a copy where tables of millions of
+// entries are filled.
+void assignNumberField(std::string &number, const FixedLine &line, int from, int to);
 
 // A coordinate field: the columns read by decimal conversion, times 0.001 (millimetres in
 // the text, metres in the tables).

@@ -2,6 +2,7 @@
 
 #include "common/clocale.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -88,8 +89,25 @@ double toDecimal(std::string_view text)
             end = expEnd;
         }
     }
-    // strtod_l needs a terminated text; the accepted part holds only sign, digits, point and
-    // exponent, so strtod_l reads exactly it.
+    // The value fields of the REB texts hold whole millimetres: an integer of up to 15 digits
+    // is exactly a double, so it is read directly, as the general reading below would give it.
+    if (end == intEnd && end - i <= 15) {
+        std::int64_t whole = 0;
+        for (std::size_t k = i; k < end; ++k) {
+            whole = whole * 10 + (text[k] - '0');
+        }
+        const double magnitude = static_cast<double>(whole);
+        return text[start] == '-' ? -magnitude : magnitude;
+    }
+    // The accepted part holds only sign, digits, point and exponent. from_chars rounds as
+    // strtod does and needs no copy, but takes no plus sign and leaves a value out of the
+    // double's range to the caller; strtod_l gives that one as the C library does.
+    const std::size_t digitsFrom = text[start] == '+' ? start + 1 : start;
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(text.data() + digitsFrom, text.data() + end, value);
+    if (error == std::errc() && ptr == text.data() + end) {
+        return value;
+    }
     const std::string number(text.substr(start, end - start));
     return strtod_l(number.c_str(), nullptr, cLocale());
 }

@@ -13,8 +13,18 @@ std::optional<std::size_t> findPointLinear(std::span<const GraphicPoint> points,
     return std::nullopt;
 }
 
+PointLookup::PointLookup(std::span<const GraphicPoint> points) : mPoints(points)
+{
+    if (points.size() <= HashSlots::MaxEntries) {
+        mIndex.emplace(points.size(), NumberOf{points});
+    }
+}
+
 std::optional<std::size_t> PointLookup::find(std::string_view number) const
 {
+    if (mIndex) {
+        return mIndex->find(number);
+    }
     return findPointLinear(mPoints, number);
 }
 

@@ -1,0 +1,343 @@
+#include "calc/fastsearches.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "common/textindex.h"
+
+namespace kubato {
+
+namespace {
+
+constexpr std::uint32_t NoEntry = 0xffffffff;
+
+// For every entry the next later entry with an equal key (NoEntry after the last), and the
+// number of pairs of equal entries. Walking from an entry along next visits its partners in
+// ascending order, which is the order of the pairwise search within one row.
+struct EqualChains {
+    std::vector<std::uint32_t> next;
+    long pairs = 0;
+};
+
+// Entries for which included is false equal no entry, not even themselves.
+template <class HashOf, class Equal, class Included>
+EqualChains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Included included)
+{
+    EqualChains chains;
+    chains.next.assign(count, NoEntry);
+    // How many earlier entries equal an entry: a new entry forms that many new pairs.
+    std::vector<std::uint32_t> earlier(count, 0);
+    HashSlots slots(count);
+    visitHashed(count, slots, hashOf, [&](std::size_t e, std::uint64_t hash) {
+        if (!included(e)) {
+            return;
+        }
+        const std::uint32_t tag = HashSlots::tagOf(hash);
+        for (std::size_t s = slots.first(hash);; s = slots.next(s)) {
+            HashSlots::Slot &slot = slots[s];
+            if (slot.entryPlusOne == 0) {
+                slot = {static_cast<std::uint32_t>(e + 1), tag};
+                return;
+            }
+            const std::size_t last = slot.entryPlusOne - 1;
+            if (slot.tag == tag && equal(last, e)) {
+                chains.next[last] = static_cast<std::uint32_t>(e);
+                earlier[e] = earlier[last] + 1;
+                chains.pairs += static_cast<long>(earlier[e]);
+                slot.entryPlusOne = static_cast<std::uint32_t>(e + 1);
+                return;
+            }
+        }
+    });
+    return chains;
+}
+
+// The bits of a coordinate as a hash key; 0.0 and -0.0 compare equal, so they hash alike.
+std::uint64_t coordinateKey(double v)
+{
+    return std::bit_cast<std::uint64_t>(v == 0.0 ? 0.0 : v);
+}
+
+std::uint64_t planHash(const TPoint &p)
+{
+    return combineHash(mixBits(coordinateKey(p.y)), coordinateKey(p.x));
+}
+
+std::uint64_t triangleHash(const TTriangle &t)
+{
+    return mixBits((foldText(t.p1) * 0x9e3779b97f4a7c15ULL + foldText(t.p2)) *
+                       0xc2b2ae3d27d4eb4fULL +
+                   foldText(t.p3));
+}
+
+void reportRows(long count, const RowProgress &progress)
+{
+    if (!progress) {
+        return;
+    }
+    for (long row = 0; row < count - 1; ++row) {
+        progress(row);
+    }
+}
+
+// The pairs of equal points that the listings need, in the order of the pairwise visit: while
+// the plan listing still lists, every plan pair of a row; after that only the space pairs,
+// until the space listing is full too. A row costs one step beyond the pairs it gives.
+std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualChains &plan,
+                                        const EqualChains &space, long listLimit)
+{
+    std::vector<PointPair> listed;
+    long planSeen = 0;
+    long spaceSeen = 0;
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i < n && (planSeen < listLimit || spaceSeen < listLimit); ++i) {
+        // Partners up to this one have been visited as plan pairs in this row.
+        std::size_t visitedUpTo = i;
+        if (planSeen < listLimit) {
+            for (std::uint32_t j = plan.next[i]; j != NoEntry; j = plan.next[j]) {
+                const bool sameHeight = points[i].z == points[j].z;
+                ++planSeen;
+                if (sameHeight) {
+                    ++spaceSeen;
+                }
+                listed.push_back({static_cast<long>(i), static_cast<long>(j), sameHeight});
+                visitedUpTo = j;
+                if (planSeen >= listLimit) {
+                    break;
+                }
+            }
+            if (planSeen < listLimit) {
+                continue;
+            }
+        }
+        // A space partner is a plan partner as well, so the space chain of a row is part of
+        // its plan chain; those visited above are skipped.
+        for (std::uint32_t j = space.next[i]; j != NoEntry && spaceSeen < listLimit;
+             j = space.next[j]) {
+            if (j <= visitedUpTo) {
+                continue;
+            }
+            ++spaceSeen;
+            listed.push_back({static_cast<long>(i), static_cast<long>(j), true});
+        }
+    }
+    return listed;
+}
+
+// Finds corners through an index of the first entry of each point number. A mesh names its
+// points over and over, mostly in triangles that stand next to each other in the text (the two
+// halves of a quadrilateral share two corners, neighbouring quadrilaterals two more), so the
+// last few corners found are kept and asked first; the rest go to the index, the three of a
+// triangle side by side, so that waiting for memory happens once for all of them.
+class IndexedCornerFinder final : public CornerFinder {
+public:
+    explicit IndexedCornerFinder(const TPointTable &points)
+        : mPoints(&points), mIndex(points.size(), PointNumberOf{&points})
+    {}
+
+    // Fetches in two steps ahead of use: the index slots of an announced triangle at once, and
+    // the point entries they lead to half the look-ahead later, when the slots have arrived.
+    // The hashes are kept for the look-up itself, which finds them by the triangle's address
+    // when it comes as announced, the look-ahead later.
+    void announce(const TTriangle &upcoming) const override
+    {
+        Announced &now = mAnnounced[mAnnouncedCount % Remembered];
+        now.triangle = &upcoming;
+        now.hashes = {Index::hashOf(upcoming.p1), Index::hashOf(upcoming.p2),
+                      Index::hashOf(upcoming.p3)};
+        for (const std::uint64_t hash : now.hashes) {
+            mIndex.prefetch(hash);
+        }
+        if (mAnnouncedCount >= Lookahead / 2) {
+            const Announced &earlier = mAnnounced[(mAnnouncedCount - Lookahead / 2) % Remembered];
+            for (const std::uint64_t hash : earlier.hashes) {
+                prefetchEntry(mIndex.candidate(hash));
+            }
+        }
+        ++mAnnouncedCount;
+    }
+    std::size_t lookahead() const override { return Lookahead; }
+
+    CornerEntries find(const TTriangle &triangle) const override
+    {
+        const std::array<std::string_view, 3> numbers{triangle.p1, triangle.p2, triangle.p3};
+        std::array<std::uint64_t, 3> hashes{};
+        const Announced *announced =
+            mAnnouncedCount > Lookahead
+                ? &mAnnounced[(mAnnouncedCount - 1 - Lookahead) % Remembered]
+                : nullptr;
+        if (announced != nullptr && announced->triangle == &triangle) {
+            hashes = announced->hashes;
+        } else {
+            for (std::size_t c = 0; c < 3; ++c) {
+                hashes[c] = Index::hashOf(numbers[c]);
+            }
+        }
+        CornerEntries entries{-1, -1, -1};
+        std::array<bool, 3> known{};
+        for (std::size_t c = 0; c < 3; ++c) {
+            known[c] = recent(numbers[c], hashes[c], entries[c]);
+            if (!known[c]) {
+                mIndex.prefetch(hashes[c]);
+            }
+        }
+        std::array<std::size_t, 3> candidates{};
+        for (std::size_t c = 0; c < 3; ++c) {
+            if (known[c]) {
+                continue;
+            }
+            candidates[c] = mIndex.candidate(hashes[c]);
+            prefetchEntry(candidates[c]);
+        }
+        for (std::size_t c = 0; c < 3; ++c) {
+            if (known[c]) {
+                continue;
+            }
+            if (const std::optional<std::size_t> e =
+                    mIndex.find(numbers[c], hashes[c], candidates[c])) {
+                entries[c] = static_cast<long>(*e);
+                remember(hashes[c], *e);
+            }
+        }
+        return entries;
+    }
+
+private:
+    struct PointNumberOf {
+        const TPointTable *points;
+        std::string_view operator()(std::size_t e) const { return (*points)[e].number; }
+    };
+
+    using Index = FirstTextIndex<PointNumberOf>;
+
+    static constexpr std::size_t Lookahead = 32;
+    // Announced triangles are kept until they are asked for, and a little longer.
+    static constexpr std::size_t Remembered = 2 * Lookahead;
+    struct Announced {
+        const TTriangle *triangle = nullptr;
+        std::array<std::uint64_t, 3> hashes{};
+    };
+
+    void prefetchEntry(std::size_t candidate) const
+    {
+        if (const std::optional<std::size_t> e = mIndex.candidateEntry(candidate)) {
+            const TPoint &point = (*mPoints)[*e];
+            __builtin_prefetch(&point.number);
+            __builtin_prefetch(&point.z);
+        }
+    }
+
+    // A corner found lately: the hash of its number and its entry, whose number is the text.
+    struct Recent {
+        std::uint64_t hash = 0;
+        std::size_t entry = 0;
+        bool used = false;
+    };
+    static constexpr std::size_t RecentCount = 8;
+
+    bool recent(std::string_view number, std::uint64_t hash, long &entry) const
+    {
+        for (const Recent &r : mRecent) {
+            if (r.used && r.hash == hash && (*mPoints)[r.entry].number == number) {
+                entry = static_cast<long>(r.entry);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void remember(std::uint64_t hash, std::size_t entry) const
+    {
+        mRecent[mNextRecent] = {hash, entry, true};
+        mNextRecent = (mNextRecent + 1) % RecentCount;
+    }
+
+    const TPointTable *mPoints;
+    Index mIndex;
+    // A finder serves one run on one thread; what it remembers and fetches ahead changes no
+    // answer.
+    mutable std::array<Recent, RecentCount> mRecent{};
+    mutable std::size_t mNextRecent = 0;
+    mutable std::array<Announced, Remembered> mAnnounced{};
+    mutable std::size_t mAnnouncedCount = 0;
+};
+
+bool tooLargeForIndex(std::size_t entries)
+{
+    return entries > HashSlots::MaxEntries;
+}
+
+} // namespace
+
+DuplicatePointFindings FastSearches::findDuplicatePoints(const TPointTable &points, long listLimit,
+                                                         const RowProgress &progress) const
+{
+    if (tooLargeForIndex(points.size())) {
+        return ReferenceSearches().findDuplicatePoints(points, listLimit, progress);
+    }
+    // A NaN equals nothing, so a point with one in the compared coordinates pairs with none.
+    const EqualChains plan = chainEqualEntries(
+        points.size(), [&](std::size_t e) { return planHash(points[e]); },
+        [&](std::size_t a, std::size_t b) {
+            return points[a].y == points[b].y && points[a].x == points[b].x;
+        },
+        [&](std::size_t e) { return !std::isnan(points[e].y) && !std::isnan(points[e].x); });
+    const EqualChains space = chainEqualEntries(
+        points.size(),
+        [&](std::size_t e) { return combineHash(planHash(points[e]), coordinateKey(points[e].z)); },
+        [&](std::size_t a, std::size_t b) {
+            return points[a].y == points[b].y && points[a].x == points[b].x &&
+                   points[a].z == points[b].z;
+        },
+        [&](std::size_t e) {
+            return !std::isnan(points[e].y) && !std::isnan(points[e].x) && !std::isnan(points[e].z);
+        });
+
+    DuplicatePointFindings findings;
+    findings.planCount = plan.pairs;
+    findings.spaceCount = space.pairs;
+    findings.listed = listedPointPairs(points, plan, space, listLimit);
+    reportRows(static_cast<long>(points.size()), progress);
+    return findings;
+}
+
+DuplicateTriangleFindings FastSearches::findDuplicateTriangles(const TTriangleTable &triangles,
+                                                               long listLimit,
+                                                               const RowProgress &progress) const
+{
+    if (tooLargeForIndex(triangles.size())) {
+        return ReferenceSearches().findDuplicateTriangles(triangles, listLimit, progress);
+    }
+    const EqualChains equal = chainEqualEntries(
+        triangles.size(), [&](std::size_t e) { return triangleHash(triangles[e]); },
+        [&](std::size_t a, std::size_t b) {
+            const TTriangle &s = triangles[a];
+            const TTriangle &t = triangles[b];
+            return s.p1 == t.p1 && s.p2 == t.p2 && s.p3 == t.p3;
+        },
+        [](std::size_t) { return true; });
+
+    DuplicateTriangleFindings findings;
+    findings.count = equal.pairs;
+    long seen = 0;
+    for (std::size_t i = 0; i < triangles.size() && seen < listLimit; ++i) {
+        for (std::uint32_t j = equal.next[i]; j != NoEntry && seen < listLimit; j = equal.next[j]) {
+            ++seen;
+            findings.listed.push_back({static_cast<long>(i), static_cast<long>(j)});
+        }
+    }
+    reportRows(static_cast<long>(triangles.size()), progress);
+    return findings;
+}
+
+std::unique_ptr<CornerFinder> FastSearches::cornerFinder(const TPointTable &points) const
+{
+    if (tooLargeForIndex(points.size())) {
+        return ReferenceSearches().cornerFinder(points);
+    }
+    return std::make_unique<IndexedCornerFinder>(points);
+}
+
+} // namespace kubato

@@ -1,0 +1,72 @@
+#include "common/largememory.h"
+
+#include <cstdint>
+#include <new>
+#include <sys/mman.h>
+#include <utility>
+
+namespace kubato {
+
+namespace {
+
+// Below this a block is left to fill its pages as it goes.
+constexpr std::size_t PrefaultWorthy = std::size_t{4} << 20;
+
+} // namespace
+
+void prefaultPages(const void *data, std::size_t bytes)
+{
+#ifdef MADV_POPULATE_WRITE
+    if (bytes < PrefaultWorthy) {
+        return;
+    }
+    const std::size_t page = 4096;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
+    if (end > begin) {
+        // Advice only: on a system without it the pages are mapped as they are written.
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
+    }
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
+ZeroedPages::ZeroedPages(std::size_t bytes) : mBytes(bytes)
+{
+    if (bytes == 0) {
+        return;
+    }
+    void *data = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (data == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    prefaultPages(data, bytes);
+    mData = data;
+}
+
+ZeroedPages::~ZeroedPages()
+{
+    if (mData != nullptr) {
+        ::munmap(mData, mBytes);
+    }
+}
+
+ZeroedPages::ZeroedPages(ZeroedPages &&other) noexcept
+    : mData(std::exchange(other.mData, nullptr)), mBytes(std::exchange(other.mBytes, 0))
+{}
+
+ZeroedPages &ZeroedPages::operator=(ZeroedPages &&other) noexcept
+{
+    if (this != &other) {
+        if (mData != nullptr) {
+            ::munmap(mData, mBytes);
+        }
+        mData = std::exchange(other.mData, nullptr);
+        mBytes = std::exchange(other.mBytes, 0);
+    }
+    return *this;
+}
+
+} // namespace kubato

@@ -1,0 +1,35 @@
+#pragma once
+
+// Memory for the large buffers of big jobs. A job of a million points has texts and tables of
+// hundreds of megabytes, and the system hands out their pages one fault per four kilobytes
+// as they are first written; asked for the whole block at once, it maps the pages in one go
+// at a fraction of that cost.
+
+#include <cstddef>
+
+namespace kubato {
+
+// Has the system map the whole pages inside a block that is about to be filled. Only for
+// blocks of several megabytes; where the system cannot, the pages come as they are written.
+void prefaultPages(const void *data, std::size_t bytes);
+
+// Zeroed memory straight from the system, mapped at once, for a large table such as an index.
+class ZeroedPages {
+public:
+    ZeroedPages() = default;
+    explicit ZeroedPages(std::size_t bytes);
+    ~ZeroedPages();
+    ZeroedPages(ZeroedPages &&other) noexcept;
+    ZeroedPages &operator=(ZeroedPages &&other) noexcept;
+    ZeroedPages(const ZeroedPages &) = delete;
+    ZeroedPages &operator=(const ZeroedPages &) = delete;
+
+    // The memory as an array of a type for which all zero bytes are a valid value.
+    template <class T> T *as() const { return static_cast<T *>(mData); }
+
+private:
+    void *mData = nullptr;
+    std::size_t mBytes = 0;
+};
+
+} // namespace kubato
