@@ -144,14 +144,9 @@ void TDA30Form::BtnOK30Click()
                                                        : CoordinateType::DA45);
     const CheckOutcome outcome = mWorkbench.checkCoordinates();
     emit workbenchChanged();
-    if (!outcome.accepted) {
-        if (mMessForm != nullptr) {
-            mMessForm->showMessages(mWorkbench.messages());
-        }
-        return;
+    if (presentCheckOutcome(outcome, mWorkbench.messages(), mMessForm, mMessageBox)) {
+        accept();
     }
-    mMessageBox.show(outcome.countText, outcome.countCaption);
-    accept();
 }
 
 void TDA30Form::CancelBtnClick()

@@ -100,14 +100,9 @@ void TDA58Form::BtnOK58Click()
     }
     const CheckOutcome outcome = mWorkbench.checkTriangles();
     emit workbenchChanged();
-    if (!outcome.accepted) {
-        if (mMessForm != nullptr) {
-            mMessForm->showMessages(mWorkbench.messages());
-        }
-        return;
+    if (presentCheckOutcome(outcome, mWorkbench.messages(), mMessForm, mMessageBox)) {
+        accept();
     }
-    mMessageBox.show(outcome.countText, outcome.countCaption);
-    accept();
 }
 
 void TDA58Form::CancelBtnClick()

@@ -4,7 +4,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/workbench.h"
 #include "common/textlist.h"
+#include "platform/messagebox.h"
 #include "platform/qtencoding.h"
 #include "platform/qtlook.h"
 
@@ -53,6 +55,19 @@ int TMessForm::lineCount() const
 void TMessForm::CloseBtnClick()
 {
     accept();
+}
+
+bool presentCheckOutcome(const CheckOutcome &outcome, const TextList &messages, TMessForm *messForm,
+                         MessageBox &messageBox)
+{
+    if (!outcome.accepted) {
+        if (messForm != nullptr) {
+            messForm->showMessages(messages);
+        }
+        return false;
+    }
+    messageBox.show(outcome.countText, outcome.countCaption);
+    return true;
 }
 
 } // namespace kubato

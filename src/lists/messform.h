@@ -7,7 +7,9 @@ class QPushButton;
 
 namespace kubato {
 
+class MessageBox;
 class TextList;
+struct CheckOutcome;
 
 // The message window: lists the findings of a coordinate or triangle check.
 class TMessForm : public FixedDialog {
@@ -26,5 +28,11 @@ private:
     QPlainTextEdit *MessEdit;
     QPushButton *CloseBtn;
 };
+
+// Ends the OK of a file window: a refused text lists its findings in the message window (the
+// file window stays open), an accepted one shows its count box. Returns whether the file
+// window may close.
+bool presentCheckOutcome(const CheckOutcome &outcome, const TextList &messages, TMessForm *messForm,
+                         MessageBox &messageBox);
 
 } // namespace kubato
