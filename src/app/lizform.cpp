@@ -13,15 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr HeadedLine heading(std::string_view text)
-{
-    return {true, text};
-}
-constexpr HeadedLine body(std::string_view text)
-{
-    return {false, text};
-}
-
 constexpr HeadedLine TermsText[] = {
     body("  "),
     heading("  Programm KUBATO"),

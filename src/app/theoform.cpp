@@ -14,15 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr HeadedLine heading(std::string_view text)
-{
-    return {true, text};
-}
-constexpr HeadedLine body(std::string_view text)
-{
-    return {false, text};
-}
-
 // Body lines begin with two blanks, headings with one; paragraphs are parted by lines of
 // three blanks. An explanation under a sub-heading is indented further.
 constexpr HeadedLine ExplanationText[] = {
