@@ -54,14 +54,19 @@ Extent extentOf(const std::vector<GraphicPoint> &points)
     return e;
 }
 
-// Pixels per metre that one direction allows, or nothing when the extent there is zero and so
-// sets no limit. An area of Margin pixels or less allows no room at all.
+// Pixels per metre that one direction allows, or nothing when the extent there is zero (or too
+// small to give a finite scale) and so sets no limit. An area of Margin pixels or less allows no
+// room at all.
 std::optional<double> directionScale(int size, double delta)
 {
     if (!(delta > 0.0)) {
         return std::nullopt;
     }
-    return (std::max(size, Margin) - Margin) / delta;
+    const double scale = (std::max(size, Margin) - Margin) / delta;
+    if (!std::isfinite(scale)) {
+        return std::nullopt;
+    }
+    return scale;
 }
 
 double scaleFor(const Extent &extent, const DrawingArea &area)

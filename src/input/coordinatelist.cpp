@@ -103,6 +103,31 @@ void takeHeight(double &lowest, const FixedLine &line, int from, int to)
     }
 }
 
+// A value field holds whole millimetres in ten columns. Only an exponent reaches beyond what
+// ten digits can write, and such a value (or one beyond the range of a double) would turn every
+// area, volume and sum it touches into a meaningless figure, so the line is refused instead.
+struct ValueField {
+    int from;
+    const char *message;
+};
+
+constexpr ValueField kFirstPointFields[] = {{11, "Fehler in Spalte  11 - 20"},
+                                            {21, "Fehler in Spalte  21 - 30"},
+                                            {31, "Fehler in Spalte  31 - 40"}};
+constexpr ValueField kLastPointFields[] = {{51, "Fehler in Spalte  51 - 60"},
+                                           {61, "Fehler in Spalte  61 - 70"},
+                                           {71, "Fehler in Spalte  71 - 80"}};
+
+const char *valueBeyondField(const FixedLine &line, const ValueField (&fields)[3])
+{
+    for (const ValueField &f : fields) {
+        if (!(std::fabs(toDecimal(line.columns(f.from, f.from + 9))) < 1e10)) {
+            return f.message;
+        }
+    }
+    return nullptr;
+}
+
 const char *da30Fault(const FixedLine &line)
 {
     if (line.column(1) != '3' || line.column(2) != '0') {
@@ -123,7 +148,7 @@ const char *da30Fault(const FixedLine &line)
     if (line.blank(74, 80)) {
         return "Fehler in Spalte  74 - 80";
     }
-    return nullptr;
+    return valueBeyondField(line, kLastPointFields);
 }
 
 const char *da45Fault(const FixedLine &line)
@@ -153,7 +178,10 @@ const char *da45Fault(const FixedLine &line)
     if (!hasNumber && hasHeight) {
         return "Fehler in Spalte  43 - 49";
     }
-    return nullptr;
+    if (const char *fault = valueBeyondField(line, kFirstPointFields)) {
+        return fault;
+    }
+    return hasNumber ? valueBeyondField(line, kLastPointFields) : nullptr;
 }
 
 } // namespace
