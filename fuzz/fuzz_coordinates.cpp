@@ -16,7 +16,7 @@ using namespace kubato;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    const std::string text = coordinateTextFromFile(bytes);
+    const std::string text = coordinateTextFromFile(std::string(bytes));
     const std::size_t lines = splitLines(text).size();
 
     const CoordinateCheck da30 = checkCoordinates(text, CoordinateType::DA30);
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     Workbench bench;
     bench.setCoordinateType(size % 2 == 0 ? CoordinateType::DA30 : CoordinateType::DA45);
-    bench.loadCoordinateText(std::string(bytes.substr(0, 64)), bytes);
+    bench.loadCoordinateText(std::string(bytes.substr(0, 64)), std::string(bytes));
     const CheckOutcome outcome = bench.checkCoordinates();
     if (outcome.accepted != bench.messages().empty() ||
         outcome.accepted != bench.CoordinatesReady()) {

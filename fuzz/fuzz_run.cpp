@@ -113,12 +113,12 @@ void requireConsistent(const Workbench &bench)
     if (bench.CoordinatesReady()) {
         const AcceptedCoordinates &c = bench.acceptedCoordinates();
         require(c.pointCount > 0);
-        require(static_cast<long>(fillPointTable(c.text, c.type).size()) == c.pointCount);
+        require(static_cast<long>(fillPointTable(c.text.str(), c.type).size()) == c.pointCount);
     }
     if (bench.TrianglesReady()) {
         const AcceptedTriangles &t = bench.acceptedTriangles();
         require(t.triangleCount > 0);
-        require(static_cast<long>(fillTriangleTable(t.text).table.size()) == t.triangleCount);
+        require(static_cast<long>(fillTriangleTable(t.text.str()).table.size()) == t.triangleCount);
     }
 }
 
@@ -131,7 +131,7 @@ void start(Workbench &bench)
 {
     const AcceptedCoordinates &coords = bench.acceptedCoordinates();
     const AcceptedTriangles &triangles = bench.acceptedTriangles();
-    if (!small(coords.text) || !small(triangles.text)) {
+    if (!small(coords.text.str()) || !small(triangles.text.str())) {
         return;
     }
     const bool startEnabled = bench.main().BtnStart;
@@ -143,9 +143,9 @@ void start(Workbench &bench)
 
     // The start button computes the accepted texts with the fields as they stand.
     RunInput input;
-    input.coordinateText = coords.text;
+    input.coordinateText = coords.text.str();
     input.coordinateType = coords.type;
-    input.triangleText = triangles.text;
+    input.triangleText = triangles.text.str();
     input.params = readCalcParams(bench.fields());
     input.date = clock.today();
     const RunOutcome direct = runCalculation(input, box);
@@ -212,7 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const char step : script) {
         switch (static_cast<unsigned char>(step) % 13) {
         case 0:
-            bench.loadCoordinateText("fuzz/job.d30", coordinateFile);
+            bench.loadCoordinateText("fuzz/job.d30", std::string(coordinateFile));
             break;
         case 1:
             bench.setCoordinateType(bench.coordinateType() == CoordinateType::DA30
@@ -225,7 +225,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         }
         case 3:
-            bench.loadTriangleText("fuzz/job.d58", triangleFile);
+            bench.loadTriangleText("fuzz/job.d58", std::string(triangleFile));
             break;
         case 4: {
             const CheckOutcome outcome = bench.checkTriangles();
@@ -250,7 +250,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         case 9:
             // The other file in the wrong window: texts and counts that do not belong together.
-            bench.loadCoordinateText("fuzz/job.d58", triangleFile);
+            bench.loadCoordinateText("fuzz/job.d58", std::string(triangleFile));
             break;
         case 10:
             bench.setTriangleText(coordinateFile);

@@ -17,9 +17,9 @@ using namespace kubato;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    const std::string text = triangleTextFromFile(bytes);
+    const std::string text = triangleTextFromFile(std::string(bytes));
     const long lines = static_cast<long>(splitLines(text).size());
-    if (lines != static_cast<long>(splitLines(loadedTextToCp1252(bytes)).size())) {
+    if (lines != static_cast<long>(splitLines(loadedTextToCp1252(std::string(bytes))).size())) {
         std::abort();
     }
     const TriangleCheck check = checkTriangles(text);

@@ -41,6 +41,12 @@ private:
 
 } // namespace
 
+const std::string &SharedText::empty()
+{
+    static const std::string text;
+    return text;
+}
+
 std::string displayPath(const std::string &path)
 {
     std::error_code error;
@@ -65,18 +71,18 @@ Workbench::Workbench()
 
 OpenOutcome Workbench::openCoordinateFile(const std::string &path)
 {
-    mCoordinateText.clear();
-    const FileContent file = readFile(path);
+    mCoordinateText = {};
+    FileContent file = readFile(path);
     if (!file.ok) {
         return {false, unreadableFileMessage(path, file.reason)};
     }
-    loadCoordinateText(path, file.bytes);
+    loadCoordinateText(path, std::move(file.bytes));
     return {true, {}};
 }
 
-void Workbench::loadCoordinateText(const std::string &path, std::string_view bytes)
+void Workbench::loadCoordinateText(const std::string &path, std::string bytes)
 {
-    mCoordinateText = coordinateTextFromFile(bytes);
+    mCoordinateText = SharedText(coordinateTextFromFile(std::move(bytes)));
     mCoordinatePath = displayPath(path);
     mCoordinateCaption = captionWithPath(mCoordinatePath);
     mFields[fieldIndex(Field::POS)] = positionFromPath(mCoordinatePath);
@@ -85,7 +91,7 @@ void Workbench::loadCoordinateText(const std::string &path, std::string_view byt
 CheckOutcome Workbench::checkCoordinates()
 {
     beginCheck();
-    CoordinateCheck check = kubato::checkCoordinates(mCoordinateText, mCoordinateType);
+    CoordinateCheck check = kubato::checkCoordinates(mCoordinateText.str(), mCoordinateType);
     mPointCount = check.pointCount;
     mMessages = std::move(check.messages);
     if (!mMessages.empty()) {
@@ -105,31 +111,35 @@ CheckOutcome Workbench::checkCoordinates()
 
 OpenOutcome Workbench::openTriangleFile(const std::string &path)
 {
-    mTriangleText.clear();
-    const FileContent file = readFile(path);
+    mTriangleText = {};
+    FileContent file = readFile(path);
     if (!file.ok) {
         return {false, unreadableFileMessage(path, file.reason)};
     }
-    loadTriangleText(path, file.bytes);
+    loadTriangleText(path, std::move(file.bytes));
     return {true, {}};
 }
 
-void Workbench::loadTriangleText(const std::string &path, std::string_view bytes)
+void Workbench::loadTriangleText(const std::string &path, std::string bytes)
 {
-    mTriangleText = triangleTextFromFile(bytes);
+    mTriangleText = SharedText(triangleTextFromFile(std::move(bytes)));
     mTrianglePath = displayPath(path);
     mTriangleCaption = captionWithPath(mTrianglePath);
 }
 
 void Workbench::setTriangleText(std::string_view text)
 {
-    mTriangleText = terminatedText(text);
+    // OK of the window hands over the view's text each time: unchanged, it stays the one text
+    // that the last check may have accepted.
+    if (text != mTriangleText.str()) {
+        mTriangleText = SharedText(terminatedText(text));
+    }
 }
 
 CheckOutcome Workbench::checkTriangles()
 {
     beginCheck();
-    TriangleCheck check = kubato::checkTriangles(mTriangleText);
+    TriangleCheck check = kubato::checkTriangles(mTriangleText.str());
     if (check.hasLines) {
         mTriangleCount = check.triangleCount;
         mFields[fieldIndex(Field::KZO)] = check.kzo;
@@ -209,9 +219,9 @@ void Workbench::start(MessageBox &messageBox, const Clock &clock, RunObserver *o
     // A text opened or edited after its last successful check, or a data type switched since,
     // leaves the start button enabled; the run still computes what Label30 and Label58 name.
     RunInput input;
-    input.coordinateText = mAcceptedCoordinates.text;
+    input.coordinateText = mAcceptedCoordinates.text.str();
     input.coordinateType = mAcceptedCoordinates.type;
-    input.triangleText = mAcceptedTriangles.text;
+    input.triangleText = mAcceptedTriangles.text.str();
     input.params = readCalcParams(mFields);
     input.date = clock.today();
 
@@ -246,9 +256,9 @@ void Workbench::reset()
     mResult.clear();
     mFields = resetFieldTexts(mFields);
     mCoordinateCaption = std::string(ApplicationTitle);
-    mCoordinateText.clear();
+    mCoordinateText = {};
     mTriangleCaption = std::string(ApplicationTitle);
-    mTriangleText.clear();
+    mTriangleText = {};
     mMain.BerDreiSText.clear();
     mMain.ErrLabel.clear();
     mCoordinatesReady = false;

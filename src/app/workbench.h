@@ -6,6 +6,7 @@
 // kubato-cli and the tests all drive a job through this one object, so a rule proven here
 // holds for the program.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,16 +45,32 @@ struct MainWindowState {
     std::string ErrLabel;
 };
 
+// A loaded text, shared read-only: a window's text and the snapshot its last successful check
+// took are one text until the window's text changes, so a survey of millions of lines is held
+// once.
+class SharedText {
+public:
+    SharedText() = default;
+    explicit SharedText(std::string text)
+        : mText(std::make_shared<const std::string>(std::move(text)))
+    {}
+    const std::string &str() const { return mText ? *mText : empty(); }
+
+private:
+    static const std::string &empty();
+    std::shared_ptr<const std::string> mText;
+};
+
 // A text as its last successful check accepted it; the run and the control graphic work on
 // these, so they compute what Label30 and Label58 name.
 struct AcceptedCoordinates {
-    std::string text;
+    SharedText text;
     CoordinateType type = CoordinateType::DA30;
     long pointCount = 0;
 };
 
 struct AcceptedTriangles {
-    std::string text;
+    SharedText text;
     long triangleCount = 0;
 };
 
@@ -82,20 +99,20 @@ public:
     // drops short trailing lines, and sets the caption and the position name.
     OpenOutcome openCoordinateFile(const std::string &path);
     // The same with bytes already read; path is the full path as the system names it.
-    void loadCoordinateText(const std::string &path, std::string_view bytes);
+    void loadCoordinateText(const std::string &path, std::string bytes);
     void setCoordinateType(CoordinateType type) { mCoordinateType = type; }
     CoordinateType coordinateType() const { return mCoordinateType; }
-    const std::string &coordinateText() const { return mCoordinateText; }
+    const std::string &coordinateText() const { return mCoordinateText.str(); }
     const std::string &coordinateCaption() const { return mCoordinateCaption; }
     const std::string &coordinatePath() const { return mCoordinatePath; }
     CheckOutcome checkCoordinates();
 
     // --- triangle window ---
     OpenOutcome openTriangleFile(const std::string &path);
-    void loadTriangleText(const std::string &path, std::string_view bytes);
+    void loadTriangleText(const std::string &path, std::string bytes);
     // The text of the editable view as it now stands, in any line-break convention.
     void setTriangleText(std::string_view text);
-    const std::string &triangleText() const { return mTriangleText; }
+    const std::string &triangleText() const { return mTriangleText.str(); }
     const std::string &triangleCaption() const { return mTriangleCaption; }
     const std::string &trianglePath() const { return mTrianglePath; }
     CheckOutcome checkTriangles();
@@ -150,13 +167,13 @@ private:
     bool mTrianglesReady = false;
     bool mControlValuesReady = false;
 
-    std::string mCoordinateText;
+    SharedText mCoordinateText;
     CoordinateType mCoordinateType = CoordinateType::DA30;
     std::string mCoordinateCaption;
     std::string mCoordinatePath; // lower case, Windows-1252
     AcceptedCoordinates mAcceptedCoordinates;
 
-    std::string mTriangleText;
+    SharedText mTriangleText;
     std::string mTriangleCaption;
     std::string mTrianglePath;
     AcceptedTriangles mAcceptedTriangles;

@@ -2,16 +2,16 @@
 
 // The computation's table of points, in the order in which they stand in the coordinate text.
 
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/pointnumber.h"
 #include "input/coordinatelist.h"
 
 namespace kubato {
 
 struct TPoint {
-    std::string number; // point number text, every blank removed
+    PointNumber number; // every blank removed
     double y = 0;       // metres
     double x = 0;
     double z = 0;

@@ -10,7 +10,7 @@ public:
 
     CornerEntries find(const TTriangle &triangle) const override
     {
-        const std::string *const corners[3] = {&triangle.p1, &triangle.p2, &triangle.p3};
+        const PointNumber *const corners[3] = {&triangle.p1, &triangle.p2, &triangle.p3};
         CornerEntries found = {-1, -1, -1};
         int missing = 3;
         for (std::size_t e = 0; e < mPoints.size() && missing > 0; ++e) {

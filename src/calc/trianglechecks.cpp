@@ -10,7 +10,7 @@ namespace kubato {
 
 namespace {
 
-void orderPair(std::string &a, std::string &b)
+void orderPair(PointNumber &a, PointNumber &b)
 {
     if (sortsBefore(b, a)) {
         std::swap(a, b);

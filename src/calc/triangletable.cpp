@@ -42,9 +42,9 @@ TriangleTableFill fillTriangleTable(std::string_view text)
         TTriangle &first = table.emplace_back();
         first.kz = toInteger(line.columns(8, 9));
         first.number = toInteger(line.columns(17, 20));
-        assignNumberField(first.p1, line, 23, 30);
-        assignNumberField(first.p2, line, 33, 40);
-        assignNumberField(first.p3, line, 43, 50);
+        first.p1 = numberField(line, 23, 30);
+        first.p2 = numberField(line, 33, 40);
+        first.p3 = numberField(line, 43, 50);
         // Two columns of KZ and four of number keep the identifier well inside 32 bits.
         first.ident = first.kz * 100000 + first.number + 10000;
 
@@ -66,7 +66,7 @@ TriangleTableFill fillTriangleTable(std::string_view text)
             second.number = firstAgain.number;
             second.p1 = firstAgain.p2;
             second.p2 = firstAgain.p3;
-            assignNumberField(second.p3, line, 54, 60);
+            second.p3 = numberField(line, 54, 60);
             second.ident = firstAgain.kz * 100000 + firstAgain.number + 20000;
         }
     }

@@ -4,18 +4,19 @@
 // fourth point (a quadrilateral) gives two triangles, the second directly after the first.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/pointnumber.h"
 
 namespace kubato {
 
 struct TTriangle {
     std::int32_t kz = 0;     // horizon code KZ of the line
     std::int32_t number = 0; // running number of the line
-    std::string p1;          // point numbers of the corners, every blank removed
-    std::string p2;
-    std::string p3;
+    PointNumber p1;          // point numbers of the corners, every blank removed
+    PointNumber p2;
+    PointNumber p3;
     // kz * 100000 + number + 10000 for the first triangle of a line, + 20000 for the second
     // triangle of a quadrilateral line.
     std::int32_t ident = 0;

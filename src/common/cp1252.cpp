@@ -160,22 +160,19 @@ std::string utf16ToCp1252(std::string_view bytes, bool littleEndian)
 
 } // namespace
 
-std::string loadedTextToCp1252(std::string_view bytes)
+std::string loadedTextToCp1252(std::string bytes)
 {
-    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
-        return utf16ToCp1252(bytes.substr(2), bytes[0] == '\xFF');
+    const std::string_view view = bytes;
+    if (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF") {
+        return utf16ToCp1252(view.substr(2), view[0] == '\xFF');
     }
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        bytes.remove_prefix(3);
+    if (view.substr(0, 3) == "\xEF\xBB\xBF") {
+        bytes.erase(0, 3);
     }
     if (isUtf8BeyondAscii(bytes)) {
         return utf8ToCp1252(bytes);
     }
-    std::string text;
-    text.reserve(bytes.size());
-    prefaultPages(text.data(), text.capacity());
-    text.assign(bytes);
-    return text;
+    return bytes;
 }
 
 std::string lowerAsciiLetters(std::string_view text)

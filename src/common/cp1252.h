@@ -91,8 +91,8 @@ std::string utf8ToCp1252(std::string_view utf8);
 // today's editors often are not: a UTF-8 byte-order mark is dropped, a UTF-8 text with
 // characters beyond ASCII is converted (so "ä" takes one column, not two), and a UTF-16 text
 // with its byte-order mark is converted too. Anything else is taken as Windows-1252 as it
-// stands.
-std::string loadedTextToCp1252(std::string_view bytes);
+// stands. Such a text, the usual case, is handed back without a copy.
+std::string loadedTextToCp1252(std::string bytes);
 
 // Lower-cases the letters A to Z and nothing else, as file paths are shown.
 std::string lowerAsciiLetters(std::string_view text);

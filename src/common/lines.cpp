@@ -50,22 +50,6 @@ std::vector<std::string_view> splitLines(std::string_view text)
     return lines;
 }
 
-std::string joinTerminated(const std::vector<std::string_view> &lines)
-{
-    std::size_t size = 0;
-    for (const auto line : lines) {
-        size += line.size() + 2;
-    }
-    std::string text;
-    text.reserve(size);
-    prefaultPages(text.data(), text.capacity());
-    for (const auto line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
 std::string terminatedText(std::string_view text)
 {
     // Built in one pass without a list of the lines: a text of a million lines would
@@ -130,16 +114,9 @@ ColumnLine &ColumnLine::right(int to, std::string_view text)
     return at(to - static_cast<int>(text.size()) + 1, text);
 }
 
-std::string numberField(const FixedLine &line, int from, int to)
+PointNumber numberField(const FixedLine &line, int from, int to)
 {
-    std::string number;
-    assignNumberField(number, line, from, to);
-    return number;
-}
-
-void assignNumberField(std::string &number, const FixedLine &line, int from, int to)
-{
-    // Gathered in a buffer first, so the text is written in one step.
+    // Gathered in a buffer first, so the number is written in one step.
     char kept[LineWidth];
     std::size_t count = 0;
     for (const char c : line.columns(from, to)) {
@@ -147,7 +124,7 @@ void assignNumberField(std::string &number, const FixedLine &line, int from, int
             kept[count++] = c;
         }
     }
-    number.assign(kept, count);
+    return PointNumber(std::string_view(kept, count));
 }
 
 double coordinateField(const FixedLine &line, int from, int to)

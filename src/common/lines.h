@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/pointnumber.h"
+
 namespace kubato {
 
 // Width of the line buffer through which every line of a REB text is read.
@@ -35,11 +37,9 @@ private:
 // The lines of a text, as views into it.
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// Makes the text of a list of lines as a text view holds it: every line followed by CR LF.
-// Splitting that text gives back exactly these lines, an empty last line included.
-std::string joinTerminated(const std::vector<std::string_view> &lines);
-
-// The same for a whole text in any line-break convention.
+// The text of a text in any line-break convention as a text view holds it: every line
+// followed by CR LF. Splitting it gives back exactly the same lines, an empty last line
+// included.
 std::string terminatedText(std::string_view text);
 // The same for a text that is not needed afterwards: one that already ends every line with
 // CR LF is given back as it is, without a copy.
@@ -79,11 +79,9 @@ private:
     std::string mText;
 };
 
-// A number field (point numbers): the characters of the columns with every blank left out.
-std::string numberField(const FixedLine &line, int from, int to);
-// The same written into an existing text, which saves a copy where tables of millions of
-// entries are filled.
-void assignNumberField(std::string &number, const FixedLine &line, int from, int to);
+// A number field (point numbers, at most eight columns): the characters of the columns with
+// every blank left out.
+PointNumber numberField(const FixedLine &line, int from, int to);
 
 // A coordinate field: the columns read by decimal conversion, times 0.001 (millimetres in
 // the text, metres in the tables).

@@ -162,8 +162,8 @@ void TGrafikForm::FormPaint()
     painter.setFont(font());
     QtDrawingSurface surface(painter);
     const AcceptedCoordinates &coordinates = mWorkbench.acceptedCoordinates();
-    const GraphicTexts texts{coordinates.text, coordinates.type,
-                             mWorkbench.acceptedTriangles().text};
+    const GraphicTexts texts{coordinates.text.str(), coordinates.type,
+                             mWorkbench.acceptedTriangles().text.str()};
     drawControlGraphic(surface, texts, drawingArea(), choices());
 }
 

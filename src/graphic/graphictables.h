@@ -20,7 +20,7 @@ namespace kubato {
 
 // A point of the coordinate text. Its height is not drawn, so it is not kept.
 struct GraphicPoint {
-    std::string number; // blanks removed
+    PointNumber number; // blanks removed
     double y = 0.0;     // metres, grows to the right
     double x = 0.0;     // metres, grows upward
 };
@@ -33,9 +33,9 @@ std::vector<GraphicPoint> graphicPoints(std::string_view text, CoordinateType ty
 // A triangle of the triangle text: the horizon code of its line and its three corners.
 struct GraphicTriangle {
     int kz = 0;
-    std::string p1;
-    std::string p2;
-    std::string p3;
+    PointNumber p1;
+    PointNumber p2;
+    PointNumber p3;
 };
 
 // Walks the triangles of a DA58 text in text order without building a table, since a mesh may

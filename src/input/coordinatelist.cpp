@@ -212,18 +212,26 @@ std::vector<std::string> coordinateExampleBlock(CoordinateType type)
     return block;
 }
 
-std::string coordinateTextFromFile(std::string_view bytes)
+std::string coordinateTextFromFile(std::string bytes)
 {
-    const std::string text = loadedTextToCp1252(bytes);
-    std::vector<std::string_view> lines = splitLines(text);
-    while (!lines.empty() && lines.back().size() < static_cast<std::size_t>(LineWidth)) {
-        const std::string_view last = lines.back();
-        if (last.size() >= 40 && last.substr(0, 2) == "45") {
+    std::string text = terminatedText(loadedTextToCp1252(std::move(bytes)));
+    // Every line of the text now ends with CR LF and holds neither CR nor LF, so the short
+    // lines at its end are found walking back from break to break.
+    std::size_t end = text.size();
+    while (end > 0) {
+        const std::size_t lineEnd = end - 2;
+        const std::size_t breakBefore =
+            lineEnd < 2 ? std::string::npos : text.rfind("\r\n", lineEnd - 2);
+        const std::size_t start = breakBefore == std::string::npos ? 0 : breakBefore + 2;
+        const std::string_view last(text.data() + start, lineEnd - start);
+        if (last.size() >= static_cast<std::size_t>(LineWidth) ||
+            (last.size() >= 40 && last.substr(0, 2) == "45")) {
             break;
         }
-        lines.pop_back();
+        end = start;
     }
-    return joinTerminated(lines);
+    text.resize(end);
+    return text;
 }
 
 std::string positionFromPath(std::string_view lowerCasePath)

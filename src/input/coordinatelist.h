@@ -23,11 +23,11 @@ enum class CoordinateType { DA30, DA45 };
 std::vector<std::string> coordinateExampleBlock(CoordinateType type);
 
 // The text a loaded coordinate file gives (in Windows-1252, see loadedTextToCp1252), as lines
-// each ended by CR LF. Trailing lines
-// shorter than 80 characters are dropped (an empty last line, a short closing line); a last
-// line that begins with "45" and reaches column 40 stays, since it holds one whole DA45 point
-// written without the blanks of an absent second point.
-std::string coordinateTextFromFile(std::string_view bytes);
+// each ended by CR LF. Trailing lines shorter than 80 characters are dropped (an empty last
+// line, a short closing line); a last line that begins with "45" and reaches column 40 stays,
+// since it holds one whole DA45 point written without the blanks of an absent second point.
+// A file already in that form is taken without a copy.
+std::string coordinateTextFromFile(std::string bytes);
 
 // The position name prefilled from a coordinate file: at most 6 characters of the file name
 // (after the last path separator), stopping before the first ".".

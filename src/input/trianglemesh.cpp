@@ -106,9 +106,9 @@ std::vector<std::string> triangleExampleBlock()
     return block;
 }
 
-std::string triangleTextFromFile(std::string_view bytes)
+std::string triangleTextFromFile(std::string bytes)
 {
-    return terminatedText(loadedTextToCp1252(bytes));
+    return terminatedText(loadedTextToCp1252(std::move(bytes)));
 }
 
 TriangleCheck checkTriangles(std::string_view text)

@@ -16,8 +16,8 @@ namespace kubato {
 std::vector<std::string> triangleExampleBlock();
 
 // The text a loaded triangle file gives (in Windows-1252, see loadedTextToCp1252), as lines
-// each ended by CR LF; no line is removed.
-std::string triangleTextFromFile(std::string_view bytes);
+// each ended by CR LF; no line is removed. A file already in that form is taken without a copy.
+std::string triangleTextFromFile(std::string bytes);
 
 struct TriangleCheck {
     TextList messages;      // empty when the text passed

@@ -157,7 +157,7 @@ TEST_F(WorkbenchTest, FailedCoordinateCheckKeepsLampAndStart)
     EXPECT_EQ(bench.field(Field::KOBH), "3.000");
     EXPECT_EQ(bench.PointCount(), 1);
     // The run keeps to the text that was accepted.
-    EXPECT_EQ(bench.acceptedCoordinates().text, test::readAll(coords));
+    EXPECT_EQ(bench.acceptedCoordinates().text.str(), test::readAll(coords));
     EXPECT_EQ(bench.acceptedCoordinates().pointCount, 18);
 }
 

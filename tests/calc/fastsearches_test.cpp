@@ -50,13 +50,13 @@ double coordinate(Random &random)
 }
 
 // Point numbers from a small pool, with texts that differ only by a leading zero or are empty.
-std::string pointNumber(Random &random, int pool)
+PointNumber pointNumber(Random &random, int pool)
 {
     const int n = pick(random, 0, pool);
     if (n == 0) {
         return chance(random, 0.5) ? "" : "007";
     }
-    return chance(random, 0.1) ? "0" + std::to_string(n) : std::to_string(n);
+    return PointNumber(chance(random, 0.1) ? "0" + std::to_string(n) : std::to_string(n));
 }
 
 TPointTable randomPoints(Random &random, int count)

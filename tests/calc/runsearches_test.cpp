@@ -56,7 +56,7 @@ TEST(ReferenceSearches, CornersTakeTheFirstEntryOfTheirNumber)
         {{1, 1, "", "x", "07", 0}, {-1, -1, -1}},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.triangle.p1 + "," + c.triangle.p2 + "," + c.triangle.p3);
+        SCOPED_TRACE(c.triangle.p1.str() + "," + c.triangle.p2.str() + "," + c.triangle.p3.str());
         EXPECT_EQ(finder->find(c.triangle), c.entries);
     }
 }

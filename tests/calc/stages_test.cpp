@@ -45,7 +45,9 @@ TEST(SortTrianglePoints, OrdinalByteOrder)
         TTriangleTable table = {triangle(1, 1, c.given[0], c.given[1], c.given[2])};
         StatusLine status(nullptr);
         SortTrianglePoints(table, status);
-        EXPECT_EQ((std::vector<std::string>{table[0].p1, table[0].p2, table[0].p3}), c.sorted);
+        EXPECT_EQ(
+            (std::vector<std::string>{table[0].p1.str(), table[0].p2.str(), table[0].p3.str()}),
+            c.sorted);
         EXPECT_EQ(status.text(), "4/6  Sortieren der Dreieckspunkte");
     }
 }

@@ -80,11 +80,11 @@ TEST(TriangleTable, QuadrilateralGivesTwoTrianglesWithTheirIdents)
     const TTriangle &b = fill.table[1];
     EXPECT_EQ(a.kz, 23);
     EXPECT_EQ(a.number, 1);
-    EXPECT_EQ(a.p1 + " " + a.p2 + " " + a.p3, "2300001 2300002 2300012");
+    EXPECT_EQ(a.p1.str() + " " + a.p2.str() + " " + a.p3.str(), "2300001 2300002 2300012");
     EXPECT_EQ(a.ident, 23 * 100000 + 1 + 10000);
     EXPECT_EQ(b.kz, 23);
     EXPECT_EQ(b.number, 1);
-    EXPECT_EQ(b.p1 + " " + b.p2 + " " + b.p3, "2300002 2300012 2300003");
+    EXPECT_EQ(b.p1.str() + " " + b.p2.str() + " " + b.p3.str(), "2300002 2300012 2300003");
     EXPECT_EQ(b.ident, 23 * 100000 + 1 + 20000);
     EXPECT_EQ(fill.table[2].p3, "2300012");
     EXPECT_EQ(fill.table[2].ident, 2310001);

@@ -155,14 +155,5 @@ TEST(LargeText, AUtf8CharacterIsFoundWhereverItStands)
     }
 }
 
-TEST(LargeText, NumberFieldWrittenIntoAnEarlierText)
-{
-    std::string number = "a number longer than any field";
-    assignNumberField(number, FixedLine("58      1     23 0001"), 13, 21);
-    EXPECT_EQ(number, "230001");
-    assignNumberField(number, FixedLine("58"), 13, 21);
-    EXPECT_EQ(number, "");
-}
-
 } // namespace
 } // namespace kubato

@@ -45,8 +45,8 @@ TEST(Lines, SplittingByEveryBreakConvention)
 
 TEST(Lines, TerminatedTextSplitsIntoTheSameLines)
 {
-    const std::vector<std::string_view> lines = {"58 x", "", "", "last"};
-    const std::string text = joinTerminated(lines);
+    // Every break (LF, lone CR, CR LF) becomes CR LF, and a last line gets one.
+    const std::string text = terminatedText(std::string_view("58 x\n\r\r\nlast"));
     EXPECT_EQ(text, "58 x\r\n\r\n\r\nlast\r\n");
     EXPECT_EQ(split(text), std::vector<std::string>({"58 x", "", "", "last"}));
 }
@@ -73,6 +73,20 @@ TEST(Lines, NumberFieldDropsEveryBlank)
     EXPECT_EQ(numberField(line, 1, 12), "");
     const FixedLine tab(ColumnLine().at(13, "7\t7").str());
     EXPECT_EQ(numberField(tab, 13, 20), "7\t7");
+}
+
+TEST(Lines, PointNumberKeepsItsCharactersInPlace)
+{
+    const PointNumber full("12345678");
+    EXPECT_EQ(full, "12345678");
+    EXPECT_STREQ(full.c_str(), "12345678");
+    // A NUL is an ordinary character of a number; "%s" ends there, comparing does not.
+    const PointNumber withNul(std::string_view("7\0", 2));
+    EXPECT_EQ(withNul.size(), 2u);
+    EXPECT_FALSE(withNul == PointNumber("7"));
+    EXPECT_STREQ(withNul.c_str(), "7");
+    EXPECT_TRUE(PointNumber() == PointNumber(""));
+    EXPECT_EQ(PointNumber("123456789"), "12345678");
 }
 
 TEST(Lines, CoordinateFieldIsMillimetresAsMetres)

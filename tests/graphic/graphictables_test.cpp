@@ -24,7 +24,7 @@ std::vector<PointRow> rows(std::string_view text, CoordinateType type)
 {
     std::vector<PointRow> out;
     for (const GraphicPoint &p : graphicPoints(text, type)) {
-        out.push_back({p.number, p.y, p.x});
+        out.push_back({p.number.str(), p.y, p.x});
     }
     return out;
 }
@@ -53,7 +53,7 @@ std::vector<GraphicTriangle> triangles(std::string_view text)
 
 std::string corners(const GraphicTriangle &t)
 {
-    return std::to_string(t.kz) + ":" + t.p1 + "," + t.p2 + "," + t.p3;
+    return std::to_string(t.kz) + ":" + t.p1.str() + "," + t.p2.str() + "," + t.p3.str();
 }
 
 std::vector<std::string> cornerList(std::string_view text)

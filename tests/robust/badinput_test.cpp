@@ -460,8 +460,8 @@ struct JobState {
           coordinateText(b.coordinateText()), coordinateCaption(b.coordinateCaption()),
           coordinatePath(b.coordinatePath()), triangleText(b.triangleText()),
           triangleCaption(b.triangleCaption()), trianglePath(b.trianglePath()),
-          acceptedCoordinates(b.acceptedCoordinates().text),
-          acceptedTriangles(b.acceptedTriangles().text),
+          acceptedCoordinates(b.acceptedCoordinates().text.str()),
+          acceptedTriangles(b.acceptedTriangles().text.str()),
           acceptedPoints(b.acceptedCoordinates().pointCount),
           acceptedTriangleCount(b.acceptedTriangles().triangleCount), fields(b.fields()),
           errLabel57(b.errLabel57()), protocol(b.protocol()), result(b.result())

@@ -304,7 +304,7 @@ protected:
     {
         ShapeRecorder recorder;
         const AcceptedCoordinates &c = bench().acceptedCoordinates();
-        drawControlGraphic(recorder, {c.text, c.type, bench().acceptedTriangles().text},
+        drawControlGraphic(recorder, {c.text.str(), c.type, bench().acceptedTriangles().text.str()},
                            form().drawingArea(), form().choices());
         return recorder;
     }
