@@ -65,19 +65,10 @@ void listDuplicatePoints(const TPointTable &points, const DuplicatePointFindings
 double checkPointTable(const TPointTable &points, const TCalcParams &params,
                        const RunSearches &searches, TextList &protocol, StatusLine &status)
 {
-    status.show("2/6  Koordinaten mit gleichen x,y,z - Werten");
-    const long pointCount = static_cast<long>(points.size());
-    long progressStep = 1;
-    const RowProgress progress = [&](long row) {
-        if (progressStep * 1000 < row) {
-            status.show(format("2/6  Koordinaten mit gleichen x,y,z - Werten : %li von %li ",
-                               progressStep * 1000, pointCount) +
-                        std::string("geprüft"_cp));
-            ++progressStep;
-        }
-    };
-    const DuplicatePointFindings findings =
-        searches.findDuplicatePoints(points, MaxListLines, progress);
+    constexpr std::string_view Stage = "2/6  Koordinaten mit gleichen x,y,z - Werten";
+    status.show(std::string(Stage));
+    const DuplicatePointFindings findings = searches.findDuplicatePoints(
+        points, MaxListLines, rowProgress(status, Stage, 1000, static_cast<long>(points.size())));
     listDuplicatePoints(points, findings, protocol);
 
     protocol.append("");

@@ -1,6 +1,22 @@
 #include "calc/runsearches.h"
 
+#include <string>
+
+#include "common/cp1252.h"
+#include "common/format.h"
+
 namespace kubato {
+
+RowProgress rowProgress(StatusLine &status, std::string_view stage, long step, long count)
+{
+    return [&status, stage = std::string(stage), step, count, multiple = step](long row) mutable {
+        if (multiple < row) {
+            status.show(format("%s : %li von %li ", stage.c_str(), multiple, count) +
+                        std::string("geprüft"_cp));
+            multiple += step;
+        }
+    };
+}
 
 namespace {
 

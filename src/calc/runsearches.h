@@ -8,15 +8,21 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "calc/pointtable.h"
+#include "calc/runobserver.h"
 #include "calc/triangletable.h"
 
 namespace kubato {
 
 // Called after the last pair of a first index (a row) has been visited, with that index.
 using RowProgress = std::function<void(long row)>;
+
+// The progress of a search over count rows as the status line tells it: each time a row lies
+// beyond the next multiple of step, "<stage> : <multiple> von <count> geprüft".
+RowProgress rowProgress(StatusLine &status, std::string_view stage, long step, long count);
 
 // Two points at one place in plan (equal y and x), first < second; sameHeight when z is
 // equal as well. Equality is exact equality of the stored values.

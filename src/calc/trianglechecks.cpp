@@ -58,19 +58,11 @@ void SortTrianglePoints(TTriangleTable &triangles, StatusLine &status)
 void FindDuplicateTriangles(const TTriangleTable &triangles, const RunSearches &searches,
                             TextList &protocol, StatusLine &status)
 {
-    status.show("5/6  Untersuchung auf doppelte Dreiecke");
-    const long triangleCount = static_cast<long>(triangles.size());
-    long progressStep = 1;
-    const RowProgress progress = [&](long row) {
-        if (progressStep * 100 < row) {
-            status.show(format("5/6  Untersuchung auf doppelte Dreiecke : %li von %li ",
-                               progressStep * 100, triangleCount) +
-                        std::string("geprüft"_cp));
-            ++progressStep;
-        }
-    };
-    const DuplicateTriangleFindings findings =
-        searches.findDuplicateTriangles(triangles, MaxListLines, progress);
+    constexpr std::string_view Stage = "5/6  Untersuchung auf doppelte Dreiecke";
+    status.show(std::string(Stage));
+    const DuplicateTriangleFindings findings = searches.findDuplicateTriangles(
+        triangles, MaxListLines,
+        rowProgress(status, Stage, 100, static_cast<long>(triangles.size())));
 
     FindingListing listing(protocol, " Protokollierung dop. Dreiecke abgebrochen, da zu viele");
     for (const TrianglePair &pair : findings.listed) {

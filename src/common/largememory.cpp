@@ -24,7 +24,11 @@ void prefaultPages(const void *data, std::size_t bytes)
     const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
     const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
     if (end > begin) {
-        // Advice only: on a system without it the pages are mapped as they are written.
+        // Advice only: on a system without large pages or without populating, the pages are
+        // mapped one by one as they are written.
+#ifdef MADV_HUGEPAGE
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#endif
         ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
     }
 #else

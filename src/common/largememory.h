@@ -9,8 +9,11 @@
 
 namespace kubato {
 
-// Has the system map the whole pages inside a block that is about to be filled. Only for
-// blocks of several megabytes; where the system cannot, the pages come as they are written.
+// Has the system map the whole pages inside a block that is about to be filled, as large
+// (2 MB) pages where it offers them: a table of hundreds of megabytes then needs a few hundred
+// mappings instead of tens of thousands, and the scattered look-ups of the hash tables miss
+// the processor's address cache far less. Only for blocks of several megabytes; where the
+// system cannot, the pages come as they are written.
 void prefaultPages(const void *data, std::size_t bytes);
 
 // Zeroed memory straight from the system, mapped at once, for a large table such as an index.

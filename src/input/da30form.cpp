@@ -22,15 +22,6 @@ namespace {
 constexpr int PanelHeight = 41;
 constexpr int ExampleHeight = 88;
 
-QString exampleText(const std::vector<std::string> &lines)
-{
-    QStringList view;
-    for (const std::string &line : lines) {
-        view << fromCp1252(line);
-    }
-    return view.join(u'\n');
-}
-
 } // namespace
 
 TDA30Form::TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog30,
@@ -71,10 +62,7 @@ TDA30Form::TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &
     RichEditbsp30 = new QPlainTextEdit(this);
     RichEditbsp30->setObjectName(u"RichEditbsp30"_s);
     RichEditbsp30->setGeometry(0, PanelHeight, width(), ExampleHeight);
-    makeFixedColumnView(*RichEditbsp30, 8);
-    setViewColours(*RichEditbsp30, Qt::black, viewGrey());
-    RichEditbsp30->setReadOnly(true);
-    RichEditbsp30->setUndoRedoEnabled(false);
+    makeExampleView(*RichEditbsp30);
 
     DA30Edit = new QPlainTextEdit(this);
     DA30Edit->setObjectName(u"DA30Edit"_s);
@@ -112,7 +100,7 @@ void TDA30Form::showWorkbench()
 void TDA30Form::showExampleBlock()
 {
     const CoordinateType type = RBtnDa30->isChecked() ? CoordinateType::DA30 : CoordinateType::DA45;
-    RichEditbsp30->setPlainText(exampleText(coordinateExampleBlock(type)));
+    RichEditbsp30->setPlainText(viewText(coordinateExampleBlock(type)));
 }
 
 void TDA30Form::RBtnDa30Click()

@@ -45,15 +45,8 @@ TDA58Form::TDA58Form(Workbench &workbench, MessageBox &messageBox, FileChooser &
     RichEditbsp58 = new QPlainTextEdit(this);
     RichEditbsp58->setObjectName(u"RichEditbsp58"_s);
     RichEditbsp58->setGeometry(0, PanelHeight, width(), ExampleHeight);
-    makeFixedColumnView(*RichEditbsp58, 8);
-    setViewColours(*RichEditbsp58, Qt::black, viewGrey());
-    RichEditbsp58->setReadOnly(true);
-    RichEditbsp58->setUndoRedoEnabled(false);
-    QStringList example;
-    for (const std::string &line : triangleExampleBlock()) {
-        example << fromCp1252(line);
-    }
-    RichEditbsp58->setPlainText(example.join(u'\n'));
+    makeExampleView(*RichEditbsp58);
+    RichEditbsp58->setPlainText(viewText(triangleExampleBlock()));
 
     DA58Edit = new QPlainTextEdit(this);
     DA58Edit->setObjectName(u"DA58Edit"_s);

@@ -1,5 +1,7 @@
 #include "platform/qtencoding.h"
 
+#include <QStringList>
+
 #include "common/cp1252.h"
 #include "common/textlist.h"
 
@@ -38,6 +40,15 @@ QString viewText(const TextList &lines)
     QString view = fromCp1252(lines.text());
     view.replace(u"\r\n"_s, u"\n"_s);
     return view;
+}
+
+QString viewText(const std::vector<std::string> &lines)
+{
+    QStringList view;
+    for (const std::string &line : lines) {
+        view << fromCp1252(line);
+    }
+    return view.join(u'\n');
 }
 
 std::string textOfView(const QString &plainText)

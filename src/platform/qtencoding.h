@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kubato {
 
@@ -23,6 +24,7 @@ QString viewText(std::string_view text);
 
 // The lines of a list as a text view holds them, one block per line.
 QString viewText(const TextList &lines);
+QString viewText(const std::vector<std::string> &lines);
 
 // The text of a view's blocks (its plain or raw text), each line ended by CR LF; an empty view
 // holds no line.

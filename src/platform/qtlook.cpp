@@ -60,6 +60,14 @@ void makeFixedColumnView(QPlainTextEdit &view, int pointSize)
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
+void makeExampleView(QPlainTextEdit &view)
+{
+    makeFixedColumnView(view, 8);
+    setViewColours(view, Qt::black, viewGrey());
+    view.setReadOnly(true);
+    view.setUndoRedoEnabled(false);
+}
+
 void centreOnScreen(QWidget &window)
 {
     const QScreen *screen = window.screen();

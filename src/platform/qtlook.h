@@ -41,6 +41,8 @@ void setViewColours(QWidget &view, const QColor &text, const QColor &background)
 
 // A plain-text view in Courier New that shows its lines unwrapped with both scroll bars.
 void makeFixedColumnView(QPlainTextEdit &view, int pointSize);
+// The grey example block above the text of a file window: Courier New 8, read-only.
+void makeExampleView(QPlainTextEdit &view);
 
 // Puts a top-level window in the middle of the available area of its screen. A desktop
 // without a window manager would otherwise leave it at the top-left corner.
