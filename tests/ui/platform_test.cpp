@@ -28,6 +28,13 @@ TEST(Encoding, Cp1252CrossesBothWays)
     EXPECT_EQ(fromCp1252("H\xF6he \x80 m\xB3"), u"Höhe € m³"_s);
     EXPECT_EQ(toCp1252(u"Höhe € m³"_s), "H\xF6he \x80 m\xB3");
     EXPECT_EQ(toCp1252(u"\u0416"_s), "?") << "a letter Windows-1252 lacks";
+    EXPECT_EQ(toCp1252(u"a\U0001F600b"_s), "a?b") << "a character beyond 16 bits is one '?'";
+    EXPECT_EQ(toCp1252(QString(QChar(0xD800)) + u"b"_s), "?b") << "half a character";
+    std::string every;
+    for (int b = 0; b < 256; ++b) {
+        every += static_cast<char>(b);
+    }
+    EXPECT_EQ(toCp1252(fromCp1252(every)), every) << "every byte survives the round trip";
 }
 
 // A view holds one block per line, so the checks see after an edit exactly the lines the
