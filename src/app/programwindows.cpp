@@ -20,8 +20,10 @@ ProgramWindows::ProgramWindows(const Ports &ports) : mPorts(ports)
     mMainForm =
         std::make_unique<TMainForm>(mWorkbench, ports.messageBox, ports.waitCursor, ports.clock);
     TMainForm *main = mMainForm.get();
-    mDA30Form = new TDA30Form(mWorkbench, ports.messageBox, ports.openDialog30, main);
-    mDA58Form = new TDA58Form(mWorkbench, ports.messageBox, ports.openDialog58, main);
+    mDA30Form =
+        new TDA30Form(mWorkbench, ports.messageBox, ports.openDialog30, ports.waitCursor, main);
+    mDA58Form =
+        new TDA58Form(mWorkbench, ports.messageBox, ports.openDialog58, ports.waitCursor, main);
     mDA57Form = new TDA57Form(mWorkbench, ports.messageBox, main);
     mProtoForm = new TProtoForm(mWorkbench.protocol(), ports.printDialog, ports.clock, main);
     mErgForm = new TErgForm(mWorkbench.result(), ports.printDialog, ports.clock, main);

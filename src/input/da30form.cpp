@@ -12,6 +12,7 @@
 #include "platform/messagebox.h"
 #include "platform/qtencoding.h"
 #include "platform/qtlook.h"
+#include "platform/waitcursor.h"
 
 namespace kubato {
 
@@ -25,9 +26,10 @@ constexpr int ExampleHeight = 88;
 } // namespace
 
 TDA30Form::TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog30,
-                     QWidget *parent)
+                     WaitCursor &waitCursor, QWidget *parent)
     : FixedDialog(fromCp1252(workbench.coordinateCaption()), QSize(604, 564), parent),
-      mWorkbench(workbench), mMessageBox(messageBox), mOpenDialog30(openDialog30)
+      mWorkbench(workbench), mMessageBox(messageBox), mOpenDialog30(openDialog30),
+      mWaitCursor(waitCursor)
 {
     setObjectName(u"DA30Form"_s);
 
@@ -119,8 +121,13 @@ void TDA30Form::BtnOpen30Click()
     if (!path) {
         return;
     }
-    const OpenOutcome outcome = mWorkbench.openCoordinateFile(*path);
-    showWorkbench();
+    OpenOutcome outcome;
+    {
+        // A survey of millions of points takes seconds to read and to show.
+        const WaitCursorScope waiting(mWaitCursor);
+        outcome = mWorkbench.openCoordinateFile(*path);
+        showWorkbench();
+    }
     if (!outcome.ok) {
         mMessageBox.show(outcome.error, ApplicationTitle);
     }
@@ -128,9 +135,13 @@ void TDA30Form::BtnOpen30Click()
 
 void TDA30Form::BtnOK30Click()
 {
-    mWorkbench.setCoordinateType(RBtnDa30->isChecked() ? CoordinateType::DA30
-                                                       : CoordinateType::DA45);
-    const CheckOutcome outcome = mWorkbench.checkCoordinates();
+    CheckOutcome outcome;
+    {
+        const WaitCursorScope waiting(mWaitCursor);
+        mWorkbench.setCoordinateType(RBtnDa30->isChecked() ? CoordinateType::DA30
+                                                           : CoordinateType::DA45);
+        outcome = mWorkbench.checkCoordinates();
+    }
     emit workbenchChanged();
     if (presentCheckOutcome(outcome, mWorkbench.messages(), mMessForm, mMessageBox)) {
         accept();

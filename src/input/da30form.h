@@ -11,6 +11,7 @@ namespace kubato {
 class FileChooser;
 class MessageBox;
 class TMessForm;
+class WaitCursor;
 class Workbench;
 
 // The coordinate window: the DA30/DA45 choice with its example block, the loaded text, and
@@ -20,7 +21,7 @@ class TDA30Form : public FixedDialog {
 
 public:
     TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog30,
-              QWidget *parent = nullptr);
+              WaitCursor &waitCursor, QWidget *parent = nullptr);
 
     // The message window exists only after this one; it is handed over once it does.
     void setMessForm(TMessForm *messForm) { mMessForm = messForm; }
@@ -44,6 +45,7 @@ private:
     Workbench &mWorkbench;
     MessageBox &mMessageBox;
     FileChooser &mOpenDialog30;
+    WaitCursor &mWaitCursor;
     TMessForm *mMessForm = nullptr;
 
     QPushButton *BtnOpen30;

@@ -11,6 +11,7 @@
 #include "platform/messagebox.h"
 #include "platform/qtencoding.h"
 #include "platform/qtlook.h"
+#include "platform/waitcursor.h"
 
 namespace kubato {
 
@@ -22,9 +23,10 @@ constexpr int ExampleHeight = 90;
 } // namespace
 
 TDA58Form::TDA58Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog58,
-                     QWidget *parent)
+                     WaitCursor &waitCursor, QWidget *parent)
     : FixedDialog(fromCp1252(workbench.triangleCaption()), QSize(612, 566), parent),
-      mWorkbench(workbench), mMessageBox(messageBox), mOpenDialog58(openDialog58)
+      mWorkbench(workbench), mMessageBox(messageBox), mOpenDialog58(openDialog58),
+      mWaitCursor(waitCursor)
 {
     setObjectName(u"DA58Form"_s);
 
@@ -76,8 +78,13 @@ void TDA58Form::BtnOpen58Click()
     if (!path) {
         return;
     }
-    const OpenOutcome outcome = mWorkbench.openTriangleFile(*path);
-    showWorkbench();
+    OpenOutcome outcome;
+    {
+        // A mesh of millions of triangles takes seconds to read and to show.
+        const WaitCursorScope waiting(mWaitCursor);
+        outcome = mWorkbench.openTriangleFile(*path);
+        showWorkbench();
+    }
     if (!outcome.ok) {
         mMessageBox.show(outcome.error, ApplicationTitle);
     }
@@ -87,11 +94,15 @@ void TDA58Form::BtnOK58Click()
 {
     // The document counts as modified while it differs from the text the Workbench holds;
     // an edit that is undone again makes it differ as well.
-    if (DA58Edit->document()->isModified()) {
-        mWorkbench.setTriangleText(textOfView(DA58Edit->document()->toRawText()));
-        DA58Edit->document()->setModified(false);
+    CheckOutcome outcome;
+    {
+        const WaitCursorScope waiting(mWaitCursor);
+        if (DA58Edit->document()->isModified()) {
+            mWorkbench.setTriangleText(textOfView(DA58Edit->document()->toRawText()));
+            DA58Edit->document()->setModified(false);
+        }
+        outcome = mWorkbench.checkTriangles();
     }
-    const CheckOutcome outcome = mWorkbench.checkTriangles();
     emit workbenchChanged();
     if (presentCheckOutcome(outcome, mWorkbench.messages(), mMessForm, mMessageBox)) {
         accept();

@@ -10,6 +10,7 @@ namespace kubato {
 class FileChooser;
 class MessageBox;
 class TMessForm;
+class WaitCursor;
 class Workbench;
 
 // The triangle window: the DA58 example block, the loaded text (editable: what is checked is
@@ -19,7 +20,7 @@ class TDA58Form : public FixedDialog {
 
 public:
     TDA58Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog58,
-              QWidget *parent = nullptr);
+              WaitCursor &waitCursor, QWidget *parent = nullptr);
 
     // The message window exists only after this one; it is handed over once it does.
     void setMessForm(TMessForm *messForm) { mMessForm = messForm; }
@@ -40,6 +41,7 @@ private:
     Workbench &mWorkbench;
     MessageBox &mMessageBox;
     FileChooser &mOpenDialog58;
+    WaitCursor &mWaitCursor;
     TMessForm *mMessForm = nullptr;
 
     QPushButton *BtnOpen58;

@@ -86,6 +86,7 @@ TEST_F(InputFormsTest, AnUnreadableFileIsReportedAndACancelledChoiceChangesNothi
     ports.openDialog30.answers = {coords45, std::nullopt, dir.path() + "/fehlt.d45"};
 
     click(form, "BtnOpen30");
+    EXPECT_EQ(ports.waitCursor.begins, 1) << "reading and showing a file takes the wait cursor";
     const QString loadedCaption = form.windowTitle();
     const QString loadedText = view->toPlainText();
     ASSERT_FALSE(loadedText.isEmpty());
@@ -98,6 +99,9 @@ TEST_F(InputFormsTest, AnUnreadableFileIsReportedAndACancelledChoiceChangesNothi
     ASSERT_EQ(ports.messageBox.shown.size(), 1u);
     EXPECT_EQ(ports.messageBox.shown[0].caption, " KUBATO 5.1");
     EXPECT_NE(ports.messageBox.shown[0].text.find("fehlt.d45"), std::string::npos);
+    EXPECT_EQ(ports.messageBox.waitingWhenShown, std::vector<bool>{false})
+        << "the box comes with the arrow cursor";
+    EXPECT_EQ(ports.waitCursor.depth, 0);
     EXPECT_TRUE(view->toPlainText().isEmpty());
     EXPECT_EQ(form.windowTitle(), loadedCaption);
 }
@@ -127,6 +131,8 @@ TEST_F(InputFormsTest, TheTriangleTextIsCheckedAsItStands)
                                                   " Zeile=   16 : Fehler in Spalte   1 +  2 "}));
     EXPECT_FALSE(lampAfterFault);
     EXPECT_EQ(ports.messageBox.shown, (std::vector<ShownBox>{{"Anzahl Dreiecke in DA58", "29"}}));
+    EXPECT_EQ(ports.messageBox.waitingWhenShown, std::vector<bool>{false});
+    EXPECT_EQ(ports.waitCursor.begins, 3) << "the open and both checks";
     EXPECT_TRUE(control<Lamp>(main(), "SBtnAmp58")->isOn());
 }
 

@@ -25,13 +25,29 @@ struct ShownBox {
     bool operator==(const ShownBox &) const = default;
 };
 
+class CountingWaitCursor : public WaitCursor {
+public:
+    void begin() override
+    {
+        ++depth;
+        ++begins;
+    }
+    void end() override { --depth; }
+    int depth = 0;
+    int begins = 0;
+};
+
 class RecordingMessageBox : public MessageBox {
 public:
     void show(std::string_view text, std::string_view caption) override
     {
         shown.push_back({std::string(caption), std::string(text)});
+        waitingWhenShown.push_back(cursor != nullptr && cursor->depth > 0);
     }
     std::vector<ShownBox> shown;
+    // Whether the wait cursor stood while each box was shown.
+    std::vector<bool> waitingWhenShown;
+    const CountingWaitCursor *cursor = nullptr;
 };
 
 // Answers each call with the next scripted path; nothing scripted means the user cancelled.
@@ -56,18 +72,6 @@ public:
     void setText(std::string_view text) override { content = std::string(text); }
     std::string text() const override { return content; }
     std::string content;
-};
-
-class CountingWaitCursor : public WaitCursor {
-public:
-    void begin() override
-    {
-        ++depth;
-        ++begins;
-    }
-    void end() override { --depth; }
-    int depth = 0;
-    int begins = 0;
 };
 
 class FixedClock : public Clock {
@@ -95,6 +99,10 @@ struct ScriptedPorts {
     MemoryClipboard clipboard;
     CountingWaitCursor waitCursor;
     FixedClock clock;
+
+    ScriptedPorts() { messageBox.cursor = &waitCursor; }
+    ScriptedPorts(const ScriptedPorts &) = delete;
+    ScriptedPorts &operator=(const ScriptedPorts &) = delete;
 
     Ports ports()
     {
