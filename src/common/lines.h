@@ -37,9 +37,8 @@ private:
 // The lines of a text, as views into it.
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// The text of a text in any line-break convention as a text view holds it: every line
-// followed by CR LF. Splitting it gives back exactly the same lines, an empty last line
-// included.
+// A text in any line-break convention as the windows hold it: every line followed by CR LF.
+// Splitting the result gives back exactly the same lines, an empty last line included.
 std::string terminatedText(std::string_view text);
 // The same for a text that is not needed afterwards: one that already ends every line with
 // CR LF is given back as it is, without a copy.
