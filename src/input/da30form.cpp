@@ -7,41 +7,22 @@
 
 #include "app/workbench.h"
 #include "input/coordinatelist.h"
-#include "lists/messform.h"
-#include "platform/filechooser.h"
-#include "platform/messagebox.h"
 #include "platform/qtencoding.h"
-#include "platform/qtlook.h"
-#include "platform/waitcursor.h"
 
 namespace kubato {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr int PanelHeight = 41;
-constexpr int ExampleHeight = 88;
-
-} // namespace
-
 TDA30Form::TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog30,
                      WaitCursor &waitCursor, QWidget *parent)
-    : FixedDialog(fromCp1252(workbench.coordinateCaption()), QSize(604, 564), parent),
-      mWorkbench(workbench), mMessageBox(messageBox), mOpenDialog30(openDialog30),
-      mWaitCursor(waitCursor)
+    : FileWindow(workbench.coordinateCaption(), {QSize(604, 564), 41, 88}, workbench, messageBox,
+                 openDialog30, waitCursor, parent)
 {
     setObjectName(u"DA30Form"_s);
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(u"Panel1"_s);
-    panel->setGeometry(0, 0, width(), PanelHeight);
+    BtnOpen30 = addButton(u"Datei DA30/45 au&swählen"_s, u"BtnOpen30"_s, {8, 8, 161, 25});
 
-    BtnOpen30 = new QPushButton(u"Datei DA30/45 au&swählen"_s, panel);
-    BtnOpen30->setObjectName(u"BtnOpen30"_s);
-    BtnOpen30->setGeometry(8, 8, 161, 25);
-
-    auto *typeFrame = new QFrame(panel);
+    auto *typeFrame = new QFrame(panel());
     typeFrame->setObjectName(u"GroupBox1"_s);
     typeFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     typeFrame->setGeometry(184, 6, 137, 29);
@@ -54,23 +35,11 @@ TDA30Form::TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &
     RBtnDa30->setChecked(workbench.coordinateType() == CoordinateType::DA30);
     RBtnDA45->setChecked(workbench.coordinateType() == CoordinateType::DA45);
 
-    BtnOK30 = new QPushButton(u"&OK"_s, panel);
-    BtnOK30->setObjectName(u"BtnOK30"_s);
-    BtnOK30->setGeometry(416, 8, 81, 25);
-    CancelBtn = new QPushButton(u"&Abbrechen"_s, panel);
-    CancelBtn->setObjectName(u"CancelBtn"_s);
-    CancelBtn->setGeometry(508, 8, 81, 25);
+    BtnOK30 = addButton(u"&OK"_s, u"BtnOK30"_s, {416, 8, 81, 25});
+    CancelBtn = addButton(u"&Abbrechen"_s, u"CancelBtn"_s, {508, 8, 81, 25});
 
-    RichEditbsp30 = new QPlainTextEdit(this);
-    RichEditbsp30->setObjectName(u"RichEditbsp30"_s);
-    RichEditbsp30->setGeometry(0, PanelHeight, width(), ExampleHeight);
-    makeExampleView(*RichEditbsp30);
-
-    DA30Edit = new QPlainTextEdit(this);
-    DA30Edit->setObjectName(u"DA30Edit"_s);
-    DA30Edit->setGeometry(0, PanelHeight + ExampleHeight, width(),
-                          height() - PanelHeight - ExampleHeight);
-    makeFixedColumnView(*DA30Edit, 8);
+    RichEditbsp30 = addExampleView(u"RichEditbsp30"_s);
+    DA30Edit = addTextView(u"DA30Edit"_s);
     DA30Edit->setReadOnly(true);
     DA30Edit->setUndoRedoEnabled(false);
 
@@ -117,35 +86,16 @@ void TDA30Form::RBtnDA45Click()
 
 void TDA30Form::BtnOpen30Click()
 {
-    const std::optional<std::string> path = mOpenDialog30.chooseFile();
-    if (!path) {
-        return;
-    }
-    OpenOutcome outcome;
-    {
-        // A survey of millions of points takes seconds to read and to show.
-        const WaitCursorScope waiting(mWaitCursor);
-        outcome = mWorkbench.openCoordinateFile(*path);
-        showWorkbench();
-    }
-    if (!outcome.ok) {
-        mMessageBox.show(outcome.error, ApplicationTitle);
-    }
+    openChosenFile(&Workbench::openCoordinateFile);
 }
 
 void TDA30Form::BtnOK30Click()
 {
-    CheckOutcome outcome;
-    {
-        const WaitCursorScope waiting(mWaitCursor);
+    finishOk([this] {
         mWorkbench.setCoordinateType(RBtnDa30->isChecked() ? CoordinateType::DA30
                                                            : CoordinateType::DA45);
-        outcome = mWorkbench.checkCoordinates();
-    }
-    emit workbenchChanged();
-    if (presentCheckOutcome(outcome, mWorkbench.messages(), mMessForm, mMessageBox)) {
-        accept();
-    }
+        return mWorkbench.checkCoordinates();
+    });
 }
 
 void TDA30Form::CancelBtnClick()

@@ -1,38 +1,23 @@
 #pragma once
 
-#include "platform/qtfixeddialog.h"
+#include "input/filewindow.h"
 
-class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace kubato {
 
-class FileChooser;
-class MessageBox;
-class TMessForm;
-class WaitCursor;
-class Workbench;
-
 // The coordinate window: the DA30/DA45 choice with its example block, the loaded text, and
 // OK with the check.
-class TDA30Form : public FixedDialog {
+class TDA30Form : public FileWindow {
     Q_OBJECT
 
 public:
     TDA30Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog30,
               WaitCursor &waitCursor, QWidget *parent = nullptr);
 
-    // The message window exists only after this one; it is handed over once it does.
-    void setMessForm(TMessForm *messForm) { mMessForm = messForm; }
-
     // Shows the caption and the coordinate text the Workbench holds now (after opening a
     // file and after a reset).
-    void showWorkbench();
-
-signals:
-    // A check has changed the main window's state.
-    void workbenchChanged();
+    void showWorkbench() override;
 
 private:
     void RBtnDa30Click();
@@ -41,12 +26,6 @@ private:
     void BtnOK30Click();
     void CancelBtnClick();
     void showExampleBlock();
-
-    Workbench &mWorkbench;
-    MessageBox &mMessageBox;
-    FileChooser &mOpenDialog30;
-    WaitCursor &mWaitCursor;
-    TMessForm *mMessForm = nullptr;
 
     QPushButton *BtnOpen30;
     QRadioButton *RBtnDa30;

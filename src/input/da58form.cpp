@@ -1,60 +1,31 @@
 #include "input/da58form.h"
 
-#include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/workbench.h"
 #include "input/trianglemesh.h"
-#include "lists/messform.h"
-#include "platform/filechooser.h"
-#include "platform/messagebox.h"
 #include "platform/qtencoding.h"
-#include "platform/qtlook.h"
-#include "platform/waitcursor.h"
 
 namespace kubato {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-constexpr int PanelHeight = 40;
-constexpr int ExampleHeight = 90;
-} // namespace
-
 TDA58Form::TDA58Form(Workbench &workbench, MessageBox &messageBox, FileChooser &openDialog58,
                      WaitCursor &waitCursor, QWidget *parent)
-    : FixedDialog(fromCp1252(workbench.triangleCaption()), QSize(612, 566), parent),
-      mWorkbench(workbench), mMessageBox(messageBox), mOpenDialog58(openDialog58),
-      mWaitCursor(waitCursor)
+    : FileWindow(workbench.triangleCaption(), {QSize(612, 566), 40, 90}, workbench, messageBox,
+                 openDialog58, waitCursor, parent)
 {
     setObjectName(u"DA58Form"_s);
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(u"Panel1"_s);
-    panel->setGeometry(0, 0, width(), PanelHeight);
+    BtnOpen58 = addButton(u"Datei DA58 a&uswählen"_s, u"BtnOpen58"_s, {8, 8, 161, 25});
+    BtnOK58 = addButton(u"&OK"_s, u"BtnOK58"_s, {424, 8, 81, 25});
+    CancelBtn = addButton(u"&Abbrechen"_s, u"CancelBtn"_s, {516, 8, 81, 25});
 
-    BtnOpen58 = new QPushButton(u"Datei DA58 a&uswählen"_s, panel);
-    BtnOpen58->setObjectName(u"BtnOpen58"_s);
-    BtnOpen58->setGeometry(8, 8, 161, 25);
-    BtnOK58 = new QPushButton(u"&OK"_s, panel);
-    BtnOK58->setObjectName(u"BtnOK58"_s);
-    BtnOK58->setGeometry(424, 8, 81, 25);
-    CancelBtn = new QPushButton(u"&Abbrechen"_s, panel);
-    CancelBtn->setObjectName(u"CancelBtn"_s);
-    CancelBtn->setGeometry(516, 8, 81, 25);
-
-    RichEditbsp58 = new QPlainTextEdit(this);
-    RichEditbsp58->setObjectName(u"RichEditbsp58"_s);
-    RichEditbsp58->setGeometry(0, PanelHeight, width(), ExampleHeight);
-    makeExampleView(*RichEditbsp58);
+    RichEditbsp58 = addExampleView(u"RichEditbsp58"_s);
     RichEditbsp58->setPlainText(viewText(triangleExampleBlock()));
 
-    DA58Edit = new QPlainTextEdit(this);
-    DA58Edit->setObjectName(u"DA58Edit"_s);
-    DA58Edit->setGeometry(0, PanelHeight + ExampleHeight, width(),
-                          height() - PanelHeight - ExampleHeight);
-    makeFixedColumnView(*DA58Edit, 8);
+    DA58Edit = addTextView(u"DA58Edit"_s);
 
     connect(BtnOpen58, &QPushButton::clicked, this, &TDA58Form::BtnOpen58Click);
     connect(BtnOK58, &QPushButton::clicked, this, &TDA58Form::BtnOK58Click);
@@ -74,39 +45,20 @@ void TDA58Form::showWorkbench()
 
 void TDA58Form::BtnOpen58Click()
 {
-    const std::optional<std::string> path = mOpenDialog58.chooseFile();
-    if (!path) {
-        return;
-    }
-    OpenOutcome outcome;
-    {
-        // A mesh of millions of triangles takes seconds to read and to show.
-        const WaitCursorScope waiting(mWaitCursor);
-        outcome = mWorkbench.openTriangleFile(*path);
-        showWorkbench();
-    }
-    if (!outcome.ok) {
-        mMessageBox.show(outcome.error, ApplicationTitle);
-    }
+    openChosenFile(&Workbench::openTriangleFile);
 }
 
 void TDA58Form::BtnOK58Click()
 {
-    // The document counts as modified while it differs from the text the Workbench holds;
-    // an edit that is undone again makes it differ as well.
-    CheckOutcome outcome;
-    {
-        const WaitCursorScope waiting(mWaitCursor);
+    finishOk([this] {
+        // The document counts as modified while it differs from the text the Workbench holds;
+        // an edit that is undone again makes it differ as well.
         if (DA58Edit->document()->isModified()) {
             mWorkbench.setTriangleText(textOfView(DA58Edit->document()->toRawText()));
             DA58Edit->document()->setModified(false);
         }
-        outcome = mWorkbench.checkTriangles();
-    }
-    emit workbenchChanged();
-    if (presentCheckOutcome(outcome, mWorkbench.messages(), mMessForm, mMessageBox)) {
-        accept();
-    }
+        return mWorkbench.checkTriangles();
+    });
 }
 
 void TDA58Form::CancelBtnClick()
