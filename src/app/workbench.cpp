@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "calc/calcrun.h"
 #include "calc/fastsearches.h"
@@ -91,7 +92,9 @@ void Workbench::loadCoordinateText(const std::string &path, std::string bytes)
 CheckOutcome Workbench::checkCoordinates()
 {
     beginCheck();
-    CoordinateCheck check = kubato::checkCoordinates(mCoordinateText.str(), mCoordinateType);
+    PointTableBuilder points;
+    CoordinateCheck check =
+        kubato::checkCoordinates(mCoordinateText.str(), mCoordinateType, &points);
     mPointCount = check.pointCount;
     mMessages = std::move(check.messages);
     if (!mMessages.empty()) {
@@ -103,7 +106,8 @@ CheckOutcome Workbench::checkCoordinates()
     updateDa57AndGrafik();
     mFields[fieldIndex(Field::KOBH)] = kobhPrefill(check.lowestHeight);
     mMain.BtnStart = false;
-    mAcceptedCoordinates = {mCoordinateText, mCoordinateType, mPointCount};
+    mAcceptedCoordinates = {mCoordinateText, mCoordinateType, mPointCount,
+                            std::make_shared<TPointTable>(points.take())};
     return {true, "Anzahl Koordinaten in DA30/45", format("%li", mPointCount)};
 }
 
@@ -139,7 +143,8 @@ void Workbench::setTriangleText(std::string_view text)
 CheckOutcome Workbench::checkTriangles()
 {
     beginCheck();
-    TriangleCheck check = kubato::checkTriangles(mTriangleText.str());
+    TriangleTableBuilder triangles;
+    TriangleCheck check = kubato::checkTriangles(mTriangleText.str(), &triangles);
     if (check.hasLines) {
         mTriangleCount = check.triangleCount;
         mFields[fieldIndex(Field::KZO)] = check.kzo;
@@ -156,7 +161,8 @@ CheckOutcome Workbench::checkTriangles()
     mTrianglesReady = true;
     updateDa57AndGrafik();
     mMain.BtnStart = false;
-    mAcceptedTriangles = {mTriangleText, mTriangleCount};
+    mAcceptedTriangles = {mTriangleText, mTriangleCount,
+                          std::make_shared<TriangleTableFill>(triangles.take())};
     return {true, "Anzahl Dreiecke in DA58", format("%li", mTriangleCount)};
 }
 
@@ -224,10 +230,20 @@ void Workbench::start(MessageBox &messageBox, const Clock &clock, RunObserver *o
     input.triangleText = mAcceptedTriangles.text.str();
     input.params = readCalcParams(mFields);
     input.date = clock.today();
+    // The tables the checks filled go to the run, which changes the triangle table; a later
+    // start fills its tables from the texts again.
+    if (mAcceptedCoordinates.table) {
+        input.pointTable = std::move(*mAcceptedCoordinates.table);
+        mAcceptedCoordinates.table.reset();
+    }
+    if (mAcceptedTriangles.table) {
+        input.triangleTable = std::move(*mAcceptedTriangles.table);
+        mAcceptedTriangles.table.reset();
+    }
 
     StatusForwarder forwarder(mMain.BerDreiSText, observer);
     const FastSearches searches;
-    RunOutcome outcome = runCalculation(input, messageBox, &forwarder, searches);
+    RunOutcome outcome = runCalculation(std::move(input), messageBox, &forwarder, searches);
     mProtocol = std::move(outcome.protocol);
     mResult = std::move(outcome.result);
     mMain.VolLabel = std::move(outcome.VolLabel);

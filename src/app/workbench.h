@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/pointtable.h"
 #include "calc/runobserver.h"
+#include "calc/triangletable.h"
 #include "common/textlist.h"
 #include "input/controlvalues.h"
 #include "input/coordinatelist.h"
@@ -63,15 +65,18 @@ private:
 
 // A text as its last successful check accepted it; the run and the control graphic work on
 // these, so they compute what Label30 and Label58 name.
+// Each also keeps the table its check filled from the text, until a run takes it.
 struct AcceptedCoordinates {
     SharedText text;
     CoordinateType type = CoordinateType::DA30;
     long pointCount = 0;
+    std::shared_ptr<TPointTable> table;
 };
 
 struct AcceptedTriangles {
     SharedText text;
     long triangleCount = 0;
+    std::shared_ptr<TriangleTableFill> table;
 };
 
 // The result of opening a file: when it cannot be read, error holds the text of the message

@@ -1,5 +1,7 @@
 #include "calc/calcrun.h"
 
+#include <utility>
+
 #include "calc/pointchecks.h"
 #include "calc/pointtable.h"
 #include "calc/prisms.h"
@@ -53,12 +55,12 @@ std::string_view noCaseRunMessage()
     return "keine Fallzuordnung möglich, KZ-Werte überprüfen"_cp;
 }
 
-RunOutcome runCalculation(const RunInput &input, MessageBox &messageBox, RunObserver *observer)
+RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *observer)
 {
-    return runCalculation(input, messageBox, observer, kReferenceSearches);
+    return runCalculation(std::move(input), messageBox, observer, kReferenceSearches);
 }
 
-RunOutcome runCalculation(const RunInput &input, MessageBox &messageBox, RunObserver *observer,
+RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *observer,
                           const RunSearches &searches)
 {
     RunOutcome out;
@@ -75,7 +77,9 @@ RunOutcome runCalculation(const RunInput &input, MessageBox &messageBox, RunObse
 
     out.calcCase = decideRunCase(params, messageBox, protocol, status);
 
-    const TPointTable points = fillPointTable(input.coordinateText, input.coordinateType);
+    const TPointTable points = input.pointTable
+                                   ? std::move(*input.pointTable)
+                                   : fillPointTable(input.coordinateText, input.coordinateType);
     protocol.append("");
     protocol.appendf(" DA30/45 : %li Punktkoordinaten (y,x,z) eingelesen",
                      static_cast<long>(points.size()));
@@ -83,7 +87,8 @@ RunOutcome runCalculation(const RunInput &input, MessageBox &messageBox, RunObse
 
     out.KOBHVol = checkPointTable(points, params, searches, protocol, status);
 
-    TriangleTableFill fill = fillTriangleTable(input.triangleText);
+    TriangleTableFill fill = input.triangleTable ? std::move(*input.triangleTable)
+                                                 : fillTriangleTable(input.triangleText);
     countHorizons(fill, params, protocol, status);
     SortTrianglePoints(fill.table, status);
     FindDuplicateTriangles(fill.table, searches, protocol, status);

@@ -5,12 +5,15 @@
 // nothing but its input; it reports its stages through an observer and shows its one message
 // box (no case of computation) through the platform's port.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc/pointtable.h"
 #include "calc/resultlist.h"
 #include "calc/runobserver.h"
 #include "calc/runsearches.h"
+#include "calc/triangletable.h"
 #include "common/textlist.h"
 #include "input/controlvalues.h"
 #include "input/coordinatelist.h"
@@ -25,6 +28,10 @@ struct RunInput {
     std::string_view triangleText;
     TCalcParams params;
     Date date; // the run date of the list heads
+    // The tables as the checks of these very texts filled them, if they did; the run takes
+    // them instead of reading the texts once more.
+    std::optional<TPointTable> pointTable;
+    std::optional<TriangleTableFill> triangleTable;
 };
 
 struct RunOutcome {
@@ -46,9 +53,8 @@ inline constexpr std::string_view MessageCaption = "  Meldung";
 // Runs the six stages on the texts as given. The tables are sized by what the texts yield, so
 // any text is safe; the counts the lists print are those of the tables, which for checked
 // texts are the counts of their checks.
-RunOutcome runCalculation(const RunInput &input, MessageBox &messageBox,
-                          RunObserver *observer = nullptr);
-RunOutcome runCalculation(const RunInput &input, MessageBox &messageBox, RunObserver *observer,
+RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *observer = nullptr);
+RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *observer,
                           const RunSearches &searches);
 
 } // namespace kubato

@@ -67,9 +67,45 @@ std::uint64_t planHash(const TPoint &p)
 
 std::uint64_t triangleHash(const TTriangle &t)
 {
-    return mixBits((foldText(t.p1) * 0x9e3779b97f4a7c15ULL + foldText(t.p2)) *
+    return mixBits((foldNumber(t.p1) * 0x9e3779b97f4a7c15ULL + foldNumber(t.p2)) *
                        0xc2b2ae3d27d4eb4fULL +
-                   foldText(t.p3));
+                   foldNumber(t.p3));
+}
+
+// Points equal in space are equal in plan as well, so only the points with a plan partner are
+// searched again: in a survey they are few, and the space search costs next to nothing.
+EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
+{
+    std::vector<char> paired(points.size(), 0);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (plan.next[i] != NoEntry) {
+            paired[i] = 1;
+            paired[plan.next[i]] = 1;
+        }
+    }
+    std::vector<std::uint32_t> candidates;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (paired[i] != 0) {
+            candidates.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    const auto point = [&](std::size_t k) -> const TPoint & { return points[candidates[k]]; };
+    const EqualChains among = chainEqualEntries(
+        candidates.size(),
+        [&](std::size_t k) { return combineHash(planHash(point(k)), coordinateKey(point(k).z)); },
+        [&](std::size_t a, std::size_t b) {
+            return point(a).y == point(b).y && point(a).x == point(b).x && point(a).z == point(b).z;
+        },
+        [&](std::size_t k) { return !std::isnan(point(k).z); });
+    EqualChains space;
+    space.pairs = among.pairs;
+    space.next.assign(points.size(), NoEntry);
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        if (among.next[k] != NoEntry) {
+            space.next[candidates[k]] = candidates[among.next[k]];
+        }
+    }
+    return space;
 }
 
 void reportRows(long count, const RowProgress &progress)
@@ -162,7 +198,7 @@ public:
 
     CornerEntries find(const TTriangle &triangle) const override
     {
-        const std::array<std::string_view, 3> numbers{triangle.p1, triangle.p2, triangle.p3};
+        const std::array<const PointNumber *, 3> numbers{&triangle.p1, &triangle.p2, &triangle.p3};
         std::array<std::uint64_t, 3> hashes{};
         const Announced *announced =
             mAnnouncedCount > Lookahead
@@ -172,13 +208,13 @@ public:
             hashes = announced->hashes;
         } else {
             for (std::size_t c = 0; c < 3; ++c) {
-                hashes[c] = Index::hashOf(numbers[c]);
+                hashes[c] = Index::hashOf(*numbers[c]);
             }
         }
         CornerEntries entries{-1, -1, -1};
         std::array<bool, 3> known{};
         for (std::size_t c = 0; c < 3; ++c) {
-            known[c] = recent(numbers[c], hashes[c], entries[c]);
+            known[c] = recent(*numbers[c], hashes[c], entries[c]);
             if (!known[c]) {
                 mIndex.prefetch(hashes[c]);
             }
@@ -196,7 +232,7 @@ public:
                 continue;
             }
             if (const std::optional<std::size_t> e =
-                    mIndex.find(numbers[c], hashes[c], candidates[c])) {
+                    mIndex.find(*numbers[c], hashes[c], candidates[c])) {
                 entries[c] = static_cast<long>(*e);
                 remember(hashes[c], *e);
             }
@@ -207,7 +243,7 @@ public:
 private:
     struct PointNumberOf {
         const TPointTable *points;
-        std::string_view operator()(std::size_t e) const { return (*points)[e].number; }
+        const PointNumber &operator()(std::size_t e) const { return (*points)[e].number; }
     };
 
     using Index = FirstTextIndex<PointNumberOf>;
@@ -237,7 +273,7 @@ private:
     };
     static constexpr std::size_t RecentCount = 8;
 
-    bool recent(std::string_view number, std::uint64_t hash, long &entry) const
+    bool recent(const PointNumber &number, std::uint64_t hash, long &entry) const
     {
         for (const Recent &r : mRecent) {
             if (r.used && r.hash == hash && (*mPoints)[r.entry].number == number) {
@@ -284,17 +320,7 @@ DuplicatePointFindings FastSearches::findDuplicatePoints(const TPointTable &poin
             return points[a].y == points[b].y && points[a].x == points[b].x;
         },
         [&](std::size_t e) { return !std::isnan(points[e].y) && !std::isnan(points[e].x); });
-    const EqualChains space = chainEqualEntries(
-        points.size(),
-        [&](std::size_t e) { return combineHash(planHash(points[e]), coordinateKey(points[e].z)); },
-        [&](std::size_t a, std::size_t b) {
-            return points[a].y == points[b].y && points[a].x == points[b].x &&
-                   points[a].z == points[b].z;
-        },
-        [&](std::size_t e) {
-            return !std::isnan(points[e].y) && !std::isnan(points[e].x) && !std::isnan(points[e].z);
-        });
-
+    const EqualChains space = spaceChains(points, plan);
     DuplicatePointFindings findings;
     findings.planCount = plan.pairs;
     findings.spaceCount = space.pairs;

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/pointnumber.h"
+#include "input/trianglemesh.h"
 
 namespace kubato {
 
@@ -31,8 +33,22 @@ struct TriangleTableFill {
     long upperCount = 0;
 };
 
-// Fills the triangle table from a triangle text. The table has exactly as many entries as the
-// text yields, whatever count a check reported for it.
+// Builds the triangle table from the lines a triangle check reads, so that the check of an
+// accepted text leaves the table the run needs.
+class TriangleTableBuilder final : public MeshReceiver {
+public:
+    void expect(std::size_t least, std::size_t most) override;
+    void line(const MeshLine &line) override;
+    TriangleTableFill take() { return std::move(mFill); }
+
+private:
+    TriangleTableFill mFill;
+    bool mFirstSeen = false;
+    std::int32_t mCurrentKZ = 0;
+};
+
+// Fills the triangle table from a triangle text as its check reads it. The table has exactly
+// as many entries as the text yields, whatever count a check reported for it.
 TriangleTableFill fillTriangleTable(std::string_view text);
 
 } // namespace kubato

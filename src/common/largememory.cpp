@@ -12,28 +12,50 @@ namespace {
 // Below this a block is left to fill its pages as it goes.
 constexpr std::size_t PrefaultWorthy = std::size_t{4} << 20;
 
-} // namespace
+// The whole pages inside a block of PrefaultWorthy bytes or more; empty for a smaller one.
+struct WholePages {
+    std::uintptr_t begin = 0;
+    std::uintptr_t end = 0;
 
-void prefaultPages(const void *data, std::size_t bytes)
-{
-#ifdef MADV_POPULATE_WRITE
-    if (bytes < PrefaultWorthy) {
-        return;
+    WholePages(const void *data, std::size_t bytes)
+    {
+        if (bytes < PrefaultWorthy) {
+            return;
+        }
+        const std::size_t page = 4096;
+        begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+        end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
     }
-    const std::size_t page = 4096;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
-    if (end > begin) {
+    bool empty() const { return end <= begin; }
+    void advise(int advice) const
+    {
         // Advice only: on a system without large pages or without populating, the pages are
         // mapped one by one as they are written.
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, advice);
+    }
+};
+
+} // namespace
+
+void adviseLargePages(const void *data, std::size_t bytes)
+{
 #ifdef MADV_HUGEPAGE
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
+    if (const WholePages pages(data, bytes); !pages.empty()) {
+        pages.advise(MADV_HUGEPAGE);
     }
 #else
     (void)data;
     (void)bytes;
+#endif
+}
+
+void prefaultPages(const void *data, std::size_t bytes)
+{
+    adviseLargePages(data, bytes);
+#ifdef MADV_POPULATE_WRITE
+    if (const WholePages pages(data, bytes); !pages.empty()) {
+        pages.advise(MADV_POPULATE_WRITE);
+    }
 #endif
 }
 

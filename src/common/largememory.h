@@ -6,6 +6,7 @@
 // at a fraction of that cost.
 
 #include <cstddef>
+#include <vector>
 
 namespace kubato {
 
@@ -15,6 +16,20 @@ namespace kubato {
 // the processor's address cache far less. Only for blocks of several megabytes; where the
 // system cannot, the pages come as they are written.
 void prefaultPages(const void *data, std::size_t bytes);
+
+// Asks for large pages for a block that is filled from its start as the work goes on. Unlike
+// prefaultPages, nothing is mapped before it is written, so a block reserved for the most a
+// text can give costs only what it comes to hold.
+void adviseLargePages(const void *data, std::size_t bytes);
+
+// Reserves room for up to most entries of a table filled from its start, with large pages:
+// the first least are mapped at once, the rest only as they are written.
+template <class T> void reserveLarge(std::vector<T> &table, std::size_t least, std::size_t most)
+{
+    table.reserve(most);
+    adviseLargePages(table.data(), table.capacity() * sizeof(T));
+    prefaultPages(table.data(), least * sizeof(T));
+}
 
 // Zeroed memory straight from the system, mapped at once, for a large table such as an index.
 class ZeroedPages {

@@ -34,6 +34,10 @@ private:
     bool mNextCrKnown = false;
 };
 
+// The number of lines of a text whose lines end with LF or CR LF, as the windows hold every
+// text; one with lone CRs has more. Enough to make a table once at its full size.
+std::size_t countLines(std::string_view text);
+
 // The lines of a text, as views into it.
 std::vector<std::string_view> splitLines(std::string_view text);
 

@@ -6,6 +6,7 @@
 // numbers compare in a few instructions.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -37,17 +38,38 @@ public:
     std::size_t size() const { return mSize; }
     bool empty() const { return mSize == 0; }
 
-    // The bytes behind the characters are always zero, so equal numbers are equal in every
-    // byte; the size tells "1" from "1" followed by a NUL character.
+    // The eight character places as one word, the first character in the lowest byte. The
+    // places behind the characters are always zero, so equal numbers have equal words; the
+    // size tells "1" from "1" followed by a NUL character.
+    std::uint64_t word() const
+    {
+        std::uint64_t w = 0;
+        std::memcpy(&w, mText.data(), sizeof w);
+        return w;
+    }
+
     friend bool operator==(const PointNumber &a, const PointNumber &b)
     {
-        return a.mText == b.mText && a.mSize == b.mSize;
+        return a.word() == b.word() && a.mSize == b.mSize;
     }
     friend bool operator==(const PointNumber &a, std::string_view b) { return a.view() == b; }
     friend bool operator==(const PointNumber &a, const char *b) { return a.view() == b; }
     friend bool operator==(const PointNumber &a, const std::string &b) { return a.view() == b; }
 
+    // Byte by byte as unsigned codes, a prefix first: the word with its first character made
+    // the highest byte orders like the text up to the zeros behind a prefix, and the size
+    // decides between a prefix and the same text followed by NUL characters.
+    friend bool sortsBefore(const PointNumber &a, const PointNumber &b)
+    {
+        const std::uint64_t wa = __builtin_bswap64(a.word());
+        const std::uint64_t wb = __builtin_bswap64(b.word());
+        return wa < wb || (wa == wb && a.mSize < b.mSize);
+    }
+
 private:
+    static_assert(Capacity == sizeof(std::uint64_t), "a number's places make one word");
+    static_assert(std::endian::native == std::endian::little,
+                  "the first character is the low byte");
     std::array<char, Capacity + 1> mText{};
     std::uint8_t mSize = 0;
 };

@@ -10,8 +10,10 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "common/largememory.h"
+#include "common/pointnumber.h"
 
 namespace kubato {
 
@@ -66,6 +68,22 @@ inline std::uint64_t foldText(std::string_view text)
 inline std::uint64_t hashText(std::string_view text)
 {
     return mixBits(foldText(text));
+}
+
+// Folds a point number, its places as one word and its size, without mixing: two loads.
+inline std::uint64_t foldNumber(const PointNumber &number)
+{
+    return number.word() * 0x9e3779b97f4a7c15ULL + number.size();
+}
+
+// The hash of a key of an index: a text or a point number.
+inline std::uint64_t hashKey(std::string_view text)
+{
+    return hashText(text);
+}
+inline std::uint64_t hashKey(const PointNumber &number)
+{
+    return mixBits(foldNumber(number));
 }
 
 // Open addressing with linear probing over a power-of-two number of slots, at most half full.
@@ -133,24 +151,26 @@ void visitHashed(std::size_t count, const HashSlots &slots, HashOf hashOf, Visit
     }
 }
 
-// The first entry of a table with a given text. KeyOf maps an entry index to its text
-// (std::string_view); the table must outlive the index and stay unchanged.
+// The first entry of a table with a given text. KeyOf maps an entry index to its text (a
+// std::string_view or a PointNumber); the table must outlive the index and stay unchanged.
 template <class KeyOf> class FirstTextIndex {
 public:
+    using Key = std::remove_cvref_t<std::invoke_result_t<KeyOf, std::size_t>>;
+
     FirstTextIndex(std::size_t count, KeyOf keyOf) : mSlots(count), mKeyOf(keyOf)
     {
         visitHashed(
-            count, mSlots, [&](std::size_t e) { return hashText(mKeyOf(e)); },
+            count, mSlots, [&](std::size_t e) { return hashKey(mKeyOf(e)); },
             [&](std::size_t e, std::uint64_t hash) { insert(e, hash); });
     }
 
-    static std::uint64_t hashOf(std::string_view text) { return hashText(text); }
+    static std::uint64_t hashOf(const Key &text) { return hashKey(text); }
     // Prefetches what a find of a text with this hash will read first.
     void prefetch(std::uint64_t hash) const { mSlots.prefetch(hash); }
 
-    std::optional<std::size_t> find(std::string_view text) const
+    std::optional<std::size_t> find(const Key &text) const
     {
-        const std::uint64_t hash = hashText(text);
+        const std::uint64_t hash = hashKey(text);
         return find(text, hash, candidate(hash));
     }
 
@@ -174,7 +194,7 @@ public:
         }
         return mSlots[slot].entryPlusOne - 1;
     }
-    std::optional<std::size_t> find(std::string_view text, std::uint64_t hash,
+    std::optional<std::size_t> find(const Key &text, std::uint64_t hash,
                                     std::size_t candidate) const
     {
         const std::uint32_t tag = HashSlots::tagOf(hash);
@@ -192,7 +212,7 @@ public:
 private:
     void insert(std::size_t e, std::uint64_t hash)
     {
-        const std::string_view key = mKeyOf(e);
+        const Key &key = mKeyOf(e);
         const std::uint32_t tag = HashSlots::tagOf(hash);
         for (std::size_t s = mSlots.first(hash);; s = mSlots.next(s)) {
             HashSlots::Slot &slot = mSlots[s];

@@ -1,5 +1,6 @@
 #include "input/coordinatelist.h"
 
+#include <array>
 #include <cmath>
 
 #include "common/cp1252.h"
@@ -94,41 +95,50 @@ std::vector<std::string> blockHead(CoordinateType type)
     return block;
 }
 
-// Floors a height read from a value field into whole metres and keeps the lowest.
-void takeHeight(double &lowest, const FixedLine &line, int from, int to)
+// Keeps the lowest height in whole metres.
+void takeHeight(double &lowest, double metres)
 {
-    const double metres = std::floor(coordinateField(line, from, to));
-    if (metres < lowest) {
-        lowest = metres;
+    const double floored = std::floor(metres);
+    if (floored < lowest) {
+        lowest = floored;
     }
+}
+
+// The three value fields of a point (y, x, z from column from on), each read once for the
+// check of its size, the lowest height and the receiver.
+struct PointValues {
+    std::array<double, 3> millimetres{};
+
+    double metres(std::size_t i) const { return millimetres[i] * 0.001; }
+};
+
+PointValues readValues(const FixedLine &line, int from)
+{
+    return {{toDecimal(line.columns(from, from + 9)), toDecimal(line.columns(from + 10, from + 19)),
+             toDecimal(line.columns(from + 20, from + 29))}};
 }
 
 // A value field holds whole millimetres in ten columns. Only an exponent reaches beyond what
 // ten digits can write, and such a value (or one beyond the range of a double) would turn every
 // area, volume and sum it touches into a meaningless figure, so the line is refused instead.
-struct ValueField {
-    int from;
-    const char *message;
-};
+using ValueFieldMessages = std::array<const char *, 3>;
 
-constexpr ValueField kFirstPointFields[] = {{11, "Fehler in Spalte  11 - 20"},
-                                            {21, "Fehler in Spalte  21 - 30"},
-                                            {31, "Fehler in Spalte  31 - 40"}};
-constexpr ValueField kLastPointFields[] = {{51, "Fehler in Spalte  51 - 60"},
-                                           {61, "Fehler in Spalte  61 - 70"},
-                                           {71, "Fehler in Spalte  71 - 80"}};
+constexpr ValueFieldMessages kFirstPointFields = {
+    "Fehler in Spalte  11 - 20", "Fehler in Spalte  21 - 30", "Fehler in Spalte  31 - 40"};
+constexpr ValueFieldMessages kLastPointFields = {
+    "Fehler in Spalte  51 - 60", "Fehler in Spalte  61 - 70", "Fehler in Spalte  71 - 80"};
 
-const char *valueBeyondField(const FixedLine &line, const ValueField (&fields)[3])
+const char *valueBeyondField(const PointValues &values, const ValueFieldMessages &messages)
 {
-    for (const ValueField &f : fields) {
-        if (!(std::fabs(toDecimal(line.columns(f.from, f.from + 9))) < 1e10)) {
-            return f.message;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!(std::fabs(values.millimetres[i]) < 1e10)) {
+            return messages[i];
         }
     }
     return nullptr;
 }
 
-const char *da30Fault(const FixedLine &line)
+const char *da30Fault(const FixedLine &line, const PointValues &values)
 {
     if (line.column(1) != '3' || line.column(2) != '0') {
         return "Fehler in Spalte   1 +  2";
@@ -148,10 +158,19 @@ const char *da30Fault(const FixedLine &line)
     if (line.blank(74, 80)) {
         return "Fehler in Spalte  74 - 80";
     }
-    return valueBeyondField(line, kLastPointFields);
+    return valueBeyondField(values, kLastPointFields);
 }
 
-const char *da45Fault(const FixedLine &line)
+// The fields of a DA45 line: the second point's values are read where it has a number or a
+// height.
+struct Da45Line {
+    PointValues first;
+    PointValues second;
+    bool hasNumber = false;
+    bool hasHeight = false;
+};
+
+const char *da45Fault(const FixedLine &line, const Da45Line &read)
 {
     if (line.column(1) != '4' || line.column(2) != '5') {
         return "Fehler in Spalte   1 +  2";
@@ -170,18 +189,25 @@ const char *da45Fault(const FixedLine &line)
     }
     // The count takes a second point by its height (columns 77-80), the point table by its
     // number (columns 43-49): a second point given only in part would let them disagree.
-    const bool hasNumber = !line.blank(43, 49);
-    const bool hasHeight = !line.blank(77, 80);
-    if (hasNumber && !hasHeight) {
+    if (read.hasNumber && !read.hasHeight) {
         return "Fehler in Spalte  71 - 80";
     }
-    if (!hasNumber && hasHeight) {
+    if (!read.hasNumber && read.hasHeight) {
         return "Fehler in Spalte  43 - 49";
     }
-    if (const char *fault = valueBeyondField(line, kFirstPointFields)) {
+    if (const char *fault = valueBeyondField(read.first, kFirstPointFields)) {
         return fault;
     }
-    return hasNumber ? valueBeyondField(line, kLastPointFields) : nullptr;
+    return read.hasNumber ? valueBeyondField(read.second, kLastPointFields) : nullptr;
+}
+
+void givePoint(CoordinateReceiver *receiver, const FixedLine &line, int numberFrom, int numberTo,
+               const PointValues &values)
+{
+    if (receiver != nullptr) {
+        receiver->point(numberField(line, numberFrom, numberTo), values.metres(0), values.metres(1),
+                        values.metres(2));
+    }
 }
 
 } // namespace
@@ -243,7 +269,8 @@ std::string positionFromPath(std::string_view lowerCasePath)
     return std::string(name.substr(0, 6));
 }
 
-CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type)
+CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type,
+                                 CoordinateReceiver *receiver)
 {
     CoordinateCheck check;
     if (text.empty()) {
@@ -254,6 +281,11 @@ CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type)
                        da30 ? " Koordinaten in Datei DA30 nicht korrekt!"
                             : " Koordinaten in Datei DA45 nicht korrekt!",
                        " ----------------------------------------");
+    if (receiver != nullptr) {
+        // A DA30 line gives one point, a DA45 line one or two.
+        const std::size_t lines = countLines(text);
+        receiver->expect(lines, da30 ? lines : 2 * lines);
+    }
     LineSplitter splitter(text);
     std::string_view raw;
     long lineNumber = 0;
@@ -261,21 +293,35 @@ CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type)
         ++lineNumber;
         const FixedLine line(raw);
         if (da30) {
-            if (const char *fault = da30Fault(line)) {
+            const PointValues values = readValues(line, 51);
+            if (const char *fault = da30Fault(line, values)) {
                 report.fault(lineNumber, fault);
             }
-            takeHeight(check.lowestHeight, line, 74, 80);
+            // The lowest height of a DA30 text comes from columns 74-80 alone.
+            takeHeight(check.lowestHeight, coordinateField(line, 74, 80));
             ++check.pointCount;
-        } else {
-            if (const char *fault = da45Fault(line)) {
-                report.fault(lineNumber, fault);
-            }
-            takeHeight(check.lowestHeight, line, 31, 40);
-            if (!line.blank(77, 80)) {
-                ++check.pointCount;
-                takeHeight(check.lowestHeight, line, 71, 80);
-            }
+            givePoint(receiver, line, 13, 20, values);
+            continue;
+        }
+        Da45Line read;
+        read.first = readValues(line, 11);
+        read.hasNumber = !line.blank(43, 49);
+        read.hasHeight = !line.blank(77, 80);
+        if (read.hasNumber || read.hasHeight) {
+            read.second = readValues(line, 51);
+        }
+        if (const char *fault = da45Fault(line, read)) {
+            report.fault(lineNumber, fault);
+        }
+        takeHeight(check.lowestHeight, read.first.metres(2));
+        if (read.hasHeight) {
             ++check.pointCount;
+            takeHeight(check.lowestHeight, read.second.metres(2));
+        }
+        ++check.pointCount;
+        givePoint(receiver, line, 3, 9, read.first);
+        if (read.hasNumber) {
+            givePoint(receiver, line, 43, 49, read.second);
         }
     }
     return check;

@@ -8,10 +8,12 @@
 //       43-49 number, 51-60 y, 61-70 x, 71-80 z of the optional second point.
 // Values are whole millimetres.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/pointnumber.h"
 #include "common/textlist.h"
 
 namespace kubato {
@@ -33,14 +35,29 @@ std::string coordinateTextFromFile(std::string bytes);
 // (after the last path separator), stopping before the first ".".
 std::string positionFromPath(std::string_view lowerCasePath);
 
+// Takes the points of a coordinate text as its check reads them, in the order of the text:
+// the point of a DA30 line; the first point of a DA45 line and its second where columns 43-49
+// hold a number. Values in metres. Whoever keeps the points (the run's point table) then needs
+// no second reading of the text.
+class CoordinateReceiver {
+public:
+    virtual ~CoordinateReceiver() = default;
+    // Called once before the first point with how many points the lines of the text
+    // (countLines) give at least and at most.
+    virtual void expect(std::size_t least, std::size_t most) = 0;
+    virtual void point(const PointNumber &number, double y, double x, double z) = 0;
+};
+
 struct CoordinateCheck {
     TextList messages;          // empty when the text passed
     long pointCount = 0;        // PointCount as the check sets it
     double lowestHeight = 9999; // lowest height in whole metres (floor), start value 9999.0
 };
 
-// Checks every line of a coordinate text column by column and counts its points.
-CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type);
+// Checks every line of a coordinate text column by column and counts its points; every point
+// read goes to the receiver, if one is given.
+CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type,
+                                 CoordinateReceiver *receiver = nullptr);
 
 // The KOBHEdit prefill from the lowest height: "%.3f".
 std::string kobhPrefill(double lowestHeight);

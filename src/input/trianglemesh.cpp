@@ -111,7 +111,7 @@ std::string triangleTextFromFile(std::string bytes)
     return terminatedText(loadedTextToCp1252(std::move(bytes)));
 }
 
-TriangleCheck checkTriangles(std::string_view text)
+TriangleCheck checkTriangles(std::string_view text, MeshReceiver *receiver)
 {
     TriangleCheck check;
     if (text.empty()) {
@@ -121,6 +121,11 @@ TriangleCheck checkTriangles(std::string_view text)
     check.hasLines = true;
     FaultReport report(check.messages, " Dreiecksdaten in Datei DA58 nicht korrekt!",
                        " ------------------------------------------");
+    if (receiver != nullptr) {
+        // A line gives one triangle, a quadrilateral two.
+        const std::size_t lines = countLines(text);
+        receiver->expect(lines, 2 * lines);
+    }
     LineSplitter splitter(text);
     std::string_view raw;
     long lineNumber = 0;
@@ -132,8 +137,23 @@ TriangleCheck checkTriangles(std::string_view text)
         if (const char *fault = da58Fault(line)) {
             report.fault(lineNumber, fault);
         }
-        check.triangleCount += line.blank(54, 60) ? 1 : 2;
+        // The fourth point field is seven columns wide; column 53 belongs to no field.
+        const bool quadrilateral = !line.blank(54, 60);
+        check.triangleCount += quadrilateral ? 2 : 1;
         const std::int32_t kz = toInteger(line.columns(8, 9));
+        if (receiver != nullptr) {
+            MeshLine read;
+            read.kz = kz;
+            read.number = toInteger(line.columns(17, 20));
+            read.points[0] = numberField(line, 23, 30);
+            read.points[1] = numberField(line, 33, 40);
+            read.points[2] = numberField(line, 43, 50);
+            if (quadrilateral) {
+                read.points[3] = numberField(line, 54, 60);
+            }
+            read.quadrilateral = quadrilateral;
+            receiver->line(read);
+        }
         if (lineNumber == 1) {
             firstKz = kz;
             check.kzo = std::string(line.columns(8, 9));

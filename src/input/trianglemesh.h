@@ -4,10 +4,14 @@
 // Columns 1-2 "58", 8-9 KZ (horizon code), 17-20 running number, 23-30, 33-40, 43-50 the
 // point numbers 1 to 3, 54-60 the optional point 4 (a quadrilateral, two triangles).
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/pointnumber.h"
 #include "common/textlist.h"
 
 namespace kubato {
@@ -27,8 +31,29 @@ struct TriangleCheck {
     std::string kzu, zdzu;  // prefills of KZUEdit and ZDZUEdit
 };
 
+// One line of a triangle text as its check reads it.
+struct MeshLine {
+    std::int32_t kz = 0;     // columns 8-9
+    std::int32_t number = 0; // columns 17-20
+    // The point numbers 1 to 4 with every blank removed; point 4 only for a quadrilateral.
+    std::array<PointNumber, 4> points;
+    bool quadrilateral = false; // columns 54-60 not blank
+};
+
+// Takes the lines of a triangle text as its check reads them, in the order of the text; whoever
+// keeps them (the run's triangle table) then needs no second reading of the text.
+class MeshReceiver {
+public:
+    virtual ~MeshReceiver() = default;
+    // Called once before the first line with how many triangles the lines of the text
+    // (countLines) give at least and at most.
+    virtual void expect(std::size_t least, std::size_t most) = 0;
+    virtual void line(const MeshLine &line) = 0;
+};
+
 // Checks every line of a triangle text, counts the triangles and derives the horizon
-// prefills (the first KZ above, the last differing KZ below), for a faulty text as well.
-TriangleCheck checkTriangles(std::string_view text);
+// prefills (the first KZ above, the last differing KZ below), for a faulty text as well. Every
+// line read goes to the receiver, if one is given.
+TriangleCheck checkTriangles(std::string_view text, MeshReceiver *receiver = nullptr);
 
 } // namespace kubato

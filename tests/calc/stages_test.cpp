@@ -39,6 +39,9 @@ TEST(SortTrianglePoints, OrdinalByteOrder)
         // bytes count unsigned: a Windows-1252 umlaut sorts after every ASCII letter
         {{"\xE4", "a", "B"}, {"B", "a", "\xE4"}},
         {{"3", "1", "3"}, {"1", "3", "3"}},
+        // a prefix first, also before the same text followed by a NUL; all eight places count
+        {{"70", std::string("7\0", 2), "7"}, {"7", std::string("7\0", 2), "70"}},
+        {{"12345678", "1234567", "12345677"}, {"1234567", "12345677", "12345678"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.given[0] + "," + c.given[1] + "," + c.given[2]);
