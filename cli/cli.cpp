@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -322,18 +323,29 @@ int runJob(const std::vector<std::string> &args, std::ostream &out, std::ostream
 
     Workbench bench;
     bench.setCoordinateType(options.da45 ? CoordinateType::DA45 : CoordinateType::DA30);
-    if (const OpenOutcome opened = bench.openCoordinateFile(options.coords); !opened.ok) {
+    // The two files are read side by side, and so are their checks; what each tells comes in
+    // the order of the windows, coordinates first.
+    std::future<FileContent> coordinateFile =
+        std::async(std::launch::async, [&] { return readFile(options.coords); });
+    FileContent triangleFile = readFile(options.triangles);
+    if (const OpenOutcome opened = bench.openCoordinateFile(options.coords, coordinateFile.get());
+        !opened.ok) {
         return openFailed(err, opened);
     }
-    if (const OpenOutcome opened = bench.openTriangleFile(options.triangles); !opened.ok) {
+    if (const OpenOutcome opened =
+            bench.openTriangleFile(options.triangles, std::move(triangleFile));
+        !opened.ok) {
         return openFailed(err, opened);
     }
+    std::future<CoordinateReading> coordinateReading =
+        std::async(std::launch::async, [&] { return bench.readCoordinates(); });
+    TriangleReading triangleReading = bench.readTriangles();
     // Both files are checked, so that one call reports the faults of both.
-    bool accepted = bench.checkCoordinates().accepted;
+    bool accepted = bench.checkCoordinates(coordinateReading.get()).accepted;
     if (!accepted) {
         printCheckFailure(err, bench);
     }
-    if (!bench.checkTriangles().accepted) {
+    if (!bench.checkTriangles(std::move(triangleReading)).accepted) {
         printCheckFailure(err, bench);
         accepted = false;
     }

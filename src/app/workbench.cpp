@@ -73,7 +73,12 @@ Workbench::Workbench()
 OpenOutcome Workbench::openCoordinateFile(const std::string &path)
 {
     mCoordinateText = {};
-    FileContent file = readFile(path);
+    return openCoordinateFile(path, readFile(path));
+}
+
+OpenOutcome Workbench::openCoordinateFile(const std::string &path, FileContent file)
+{
+    mCoordinateText = {};
     if (!file.ok) {
         return {false, unreadableFileMessage(path, file.reason)};
     }
@@ -89,12 +94,19 @@ void Workbench::loadCoordinateText(const std::string &path, std::string bytes)
     mFields[fieldIndex(Field::POS)] = positionFromPath(mCoordinatePath);
 }
 
-CheckOutcome Workbench::checkCoordinates()
+CoordinateReading Workbench::readCoordinates() const
+{
+    PointTableBuilder points;
+    CoordinateReading reading;
+    reading.check = kubato::checkCoordinates(mCoordinateText.str(), mCoordinateType, &points);
+    reading.table = points.take();
+    return reading;
+}
+
+CheckOutcome Workbench::checkCoordinates(CoordinateReading reading)
 {
     beginCheck();
-    PointTableBuilder points;
-    CoordinateCheck check =
-        kubato::checkCoordinates(mCoordinateText.str(), mCoordinateType, &points);
+    CoordinateCheck &check = reading.check;
     mPointCount = check.pointCount;
     mMessages = std::move(check.messages);
     if (!mMessages.empty()) {
@@ -107,7 +119,7 @@ CheckOutcome Workbench::checkCoordinates()
     mFields[fieldIndex(Field::KOBH)] = kobhPrefill(check.lowestHeight);
     mMain.BtnStart = false;
     mAcceptedCoordinates = {mCoordinateText, mCoordinateType, mPointCount,
-                            std::make_shared<TPointTable>(points.take())};
+                            std::make_shared<TPointTable>(std::move(reading.table))};
     return {true, "Anzahl Koordinaten in DA30/45", format("%li", mPointCount)};
 }
 
@@ -116,7 +128,12 @@ CheckOutcome Workbench::checkCoordinates()
 OpenOutcome Workbench::openTriangleFile(const std::string &path)
 {
     mTriangleText = {};
-    FileContent file = readFile(path);
+    return openTriangleFile(path, readFile(path));
+}
+
+OpenOutcome Workbench::openTriangleFile(const std::string &path, FileContent file)
+{
+    mTriangleText = {};
     if (!file.ok) {
         return {false, unreadableFileMessage(path, file.reason)};
     }
@@ -140,11 +157,19 @@ void Workbench::setTriangleText(std::string_view text)
     }
 }
 
-CheckOutcome Workbench::checkTriangles()
+TriangleReading Workbench::readTriangles() const
+{
+    TriangleTableBuilder triangles;
+    TriangleReading reading;
+    reading.check = kubato::checkTriangles(mTriangleText.str(), &triangles);
+    reading.table = triangles.take();
+    return reading;
+}
+
+CheckOutcome Workbench::checkTriangles(TriangleReading reading)
 {
     beginCheck();
-    TriangleTableBuilder triangles;
-    TriangleCheck check = kubato::checkTriangles(mTriangleText.str(), &triangles);
+    TriangleCheck &check = reading.check;
     if (check.hasLines) {
         mTriangleCount = check.triangleCount;
         mFields[fieldIndex(Field::KZO)] = check.kzo;
@@ -162,7 +187,7 @@ CheckOutcome Workbench::checkTriangles()
     updateDa57AndGrafik();
     mMain.BtnStart = false;
     mAcceptedTriangles = {mTriangleText, mTriangleCount,
-                          std::make_shared<TriangleTableFill>(triangles.take())};
+                          std::make_shared<TriangleTableFill>(std::move(reading.table))};
     return {true, "Anzahl Dreiecke in DA58", format("%li", mTriangleCount)};
 }
 

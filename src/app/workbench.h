@@ -13,9 +13,11 @@
 #include "calc/pointtable.h"
 #include "calc/runobserver.h"
 #include "calc/triangletable.h"
+#include "common/fileread.h"
 #include "common/textlist.h"
 #include "input/controlvalues.h"
 #include "input/coordinatelist.h"
+#include "input/trianglemesh.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 
@@ -86,6 +88,18 @@ struct OpenOutcome {
     std::string error;
 };
 
+// The reading part of OK in the coordinate or triangle window: the check of the text and the
+// table it fills.
+struct CoordinateReading {
+    CoordinateCheck check;
+    TPointTable table;
+};
+
+struct TriangleReading {
+    TriangleCheck check;
+    TriangleTableFill table;
+};
+
 // The result of OK in the coordinate or triangle window. Not accepted: the message list holds
 // the findings and the window stays open. Accepted: the count box is shown and the window
 // closes.
@@ -103,6 +117,9 @@ public:
     // Loads a coordinate file (path as the system names it): empties the text, reads the file,
     // drops short trailing lines, and sets the caption and the position name.
     OpenOutcome openCoordinateFile(const std::string &path);
+    // The same with the file read already (readFile), so that two files can be read side by
+    // side.
+    OpenOutcome openCoordinateFile(const std::string &path, FileContent file);
     // The same with bytes already read; path is the full path as the system names it.
     void loadCoordinateText(const std::string &path, std::string bytes);
     void setCoordinateType(CoordinateType type) { mCoordinateType = type; }
@@ -110,17 +127,24 @@ public:
     const std::string &coordinateText() const { return mCoordinateText.str(); }
     const std::string &coordinateCaption() const { return mCoordinateCaption; }
     const std::string &coordinatePath() const { return mCoordinatePath; }
-    CheckOutcome checkCoordinates();
+    CheckOutcome checkCoordinates() { return checkCoordinates(readCoordinates()); }
+    // OK in two steps: reading checks the text and fills its table but changes nothing, so
+    // that the two texts can be read side by side; the check then takes the reading.
+    CoordinateReading readCoordinates() const;
+    CheckOutcome checkCoordinates(CoordinateReading reading);
 
     // --- triangle window ---
     OpenOutcome openTriangleFile(const std::string &path);
+    OpenOutcome openTriangleFile(const std::string &path, FileContent file);
     void loadTriangleText(const std::string &path, std::string bytes);
     // The text of the editable view as it now stands, in any line-break convention.
     void setTriangleText(std::string_view text);
     const std::string &triangleText() const { return mTriangleText.str(); }
     const std::string &triangleCaption() const { return mTriangleCaption; }
     const std::string &trianglePath() const { return mTrianglePath; }
-    CheckOutcome checkTriangles();
+    CheckOutcome checkTriangles() { return checkTriangles(readTriangles()); }
+    TriangleReading readTriangles() const;
+    CheckOutcome checkTriangles(TriangleReading reading);
 
     // --- DA57/DA59 dialog ---
     const FieldTexts &fields() const { return mFields; }

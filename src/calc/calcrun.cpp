@@ -1,5 +1,6 @@
 #include "calc/calcrun.h"
 
+#include <future>
 #include <utility>
 
 #include "calc/pointchecks.h"
@@ -85,13 +86,22 @@ RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *o
                      static_cast<long>(points.size()));
     protocol.append("");
 
+    // Stages 4 and 5 need nothing of stage 2: the triangles are taken or read, their corners
+    // sorted and their duplicates searched on a second thread while stage 2 goes on. The status
+    // texts and protocol lines of the stages then follow in their order.
+    TriangleTableFill fill;
+    std::future<DuplicateTriangleFindings> triangleWork = std::async(std::launch::async, [&] {
+        fill = input.triangleTable ? std::move(*input.triangleTable)
+                                   : fillTriangleTable(input.triangleText);
+        sortCorners(fill.table);
+        return searchDuplicateTriangles(fill.table, searches);
+    });
     out.KOBHVol = checkPointTable(points, params, searches, protocol, status);
+    const DuplicateTriangleFindings duplicates = triangleWork.get();
 
-    TriangleTableFill fill = input.triangleTable ? std::move(*input.triangleTable)
-                                                 : fillTriangleTable(input.triangleText);
     countHorizons(fill, params, protocol, status);
-    SortTrianglePoints(fill.table, status);
-    FindDuplicateTriangles(fill.table, searches, protocol, status);
+    showSortingStage(status);
+    reportDuplicateTriangles(fill.table, duplicates, protocol, status);
 
     ResultListWriter writer(result, protocol, params.POS, date);
     const PrismStageResult prisms =

@@ -108,16 +108,6 @@ EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
     return space;
 }
 
-void reportRows(long count, const RowProgress &progress)
-{
-    if (!progress) {
-        return;
-    }
-    for (long row = 0; row < count - 1; ++row) {
-        progress(row);
-    }
-}
-
 // The pairs of equal points that the listings need, in the order of the pairwise visit: while
 // the plan listing still lists, every plan pair of a row; after that only the space pairs,
 // until the space listing is full too. A row costs one step beyond the pairs it gives.
@@ -166,43 +156,93 @@ std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualCh
 // points over and over, mostly in triangles that stand next to each other in the text (the two
 // halves of a quadrilateral share two corners, neighbouring quadrilaterals two more), so the
 // last few corners found are kept and asked first; the rest go to the index, the three of a
-// triangle side by side, so that waiting for memory happens once for all of them.
+// triangle side by side, so that waiting for memory happens once for all of them. What a walk
+// through the triangles remembers and fetches ahead is its own: walks over different ranges
+// share only the index, which they read.
 class IndexedCornerFinder final : public CornerFinder {
 public:
     explicit IndexedCornerFinder(const TPointTable &points)
         : mPoints(&points), mIndex(points.size(), PointNumberOf{&points})
     {}
 
+    void announce(const TTriangle &upcoming) const override { announce(mWalk, upcoming); }
+    std::size_t lookahead() const override { return Lookahead; }
+    CornerEntries find(const TTriangle &triangle) const override { return find(mWalk, triangle); }
+
+    void findRange(std::span<const TTriangle> triangles,
+                   std::span<CornerEntries> entries) const override
+    {
+        Walk walk;
+        for (std::size_t v = 0; v < triangles.size(); ++v) {
+            if (v + Lookahead < triangles.size()) {
+                announce(walk, triangles[v + Lookahead]);
+            }
+            entries[v] = find(walk, triangles[v]);
+        }
+    }
+
+private:
+    struct PointNumberOf {
+        const TPointTable *points;
+        const PointNumber &operator()(std::size_t e) const { return (*points)[e].number; }
+    };
+
+    using Index = FirstTextIndex<PointNumberOf>;
+
+    static constexpr std::size_t Lookahead = 32;
+    // Announced triangles are kept until they are asked for, and a little longer.
+    static constexpr std::size_t Remembered = 2 * Lookahead;
+    struct Announced {
+        const TTriangle *triangle = nullptr;
+        std::array<std::uint64_t, 3> hashes{};
+    };
+    // A corner found lately: the hash of its number and its entry, whose number is the text.
+    struct Recent {
+        std::uint64_t hash = 0;
+        std::size_t entry = 0;
+        bool used = false;
+    };
+    static constexpr std::size_t RecentCount = 8;
+
+    // What one walk through the triangles remembers; it changes no answer.
+    struct Walk {
+        std::array<Recent, RecentCount> recent{};
+        std::size_t nextRecent = 0;
+        std::array<Announced, Remembered> announced{};
+        std::size_t announcedCount = 0;
+    };
+
     // Fetches in two steps ahead of use: the index slots of an announced triangle at once, and
     // the point entries they lead to half the look-ahead later, when the slots have arrived.
     // The hashes are kept for the look-up itself, which finds them by the triangle's address
     // when it comes as announced, the look-ahead later.
-    void announce(const TTriangle &upcoming) const override
+    void announce(Walk &walk, const TTriangle &upcoming) const
     {
-        Announced &now = mAnnounced[mAnnouncedCount % Remembered];
+        Announced &now = walk.announced[walk.announcedCount % Remembered];
         now.triangle = &upcoming;
         now.hashes = {Index::hashOf(upcoming.p1), Index::hashOf(upcoming.p2),
                       Index::hashOf(upcoming.p3)};
         for (const std::uint64_t hash : now.hashes) {
             mIndex.prefetch(hash);
         }
-        if (mAnnouncedCount >= Lookahead / 2) {
-            const Announced &earlier = mAnnounced[(mAnnouncedCount - Lookahead / 2) % Remembered];
+        if (walk.announcedCount >= Lookahead / 2) {
+            const Announced &earlier =
+                walk.announced[(walk.announcedCount - Lookahead / 2) % Remembered];
             for (const std::uint64_t hash : earlier.hashes) {
                 prefetchEntry(mIndex.candidate(hash));
             }
         }
-        ++mAnnouncedCount;
+        ++walk.announcedCount;
     }
-    std::size_t lookahead() const override { return Lookahead; }
 
-    CornerEntries find(const TTriangle &triangle) const override
+    CornerEntries find(Walk &walk, const TTriangle &triangle) const
     {
-        const std::array<const PointNumber *, 3> numbers{&triangle.p1, &triangle.p2, &triangle.p3};
+        const std::array<const PointNumber *, 3> numbers{&triangle.p1, &triangle.p2,
+                                                         &triangle.p3};
         std::array<std::uint64_t, 3> hashes{};
         const Announced *announced =
-            mAnnouncedCount > Lookahead
-                ? &mAnnounced[(mAnnouncedCount - 1 - Lookahead) % Remembered]
+            walk.announcedCount > Lookahead
+                ? &walk.announced[(walk.announcedCount - 1 - Lookahead) % Remembered]
                 : nullptr;
         if (announced != nullptr && announced->triangle == &triangle) {
             hashes = announced->hashes;
@@ -214,7 +254,7 @@ public:
         CornerEntries entries{-1, -1, -1};
         std::array<bool, 3> known{};
         for (std::size_t c = 0; c < 3; ++c) {
-            known[c] = recent(*numbers[c], hashes[c], entries[c]);
+            known[c] = recent(walk, *numbers[c], hashes[c], entries[c]);
             if (!known[c]) {
                 mIndex.prefetch(hashes[c]);
             }
@@ -234,27 +274,12 @@ public:
             if (const std::optional<std::size_t> e =
                     mIndex.find(*numbers[c], hashes[c], candidates[c])) {
                 entries[c] = static_cast<long>(*e);
-                remember(hashes[c], *e);
+                walk.recent[walk.nextRecent] = {hashes[c], *e, true};
+                walk.nextRecent = (walk.nextRecent + 1) % RecentCount;
             }
         }
         return entries;
     }
-
-private:
-    struct PointNumberOf {
-        const TPointTable *points;
-        const PointNumber &operator()(std::size_t e) const { return (*points)[e].number; }
-    };
-
-    using Index = FirstTextIndex<PointNumberOf>;
-
-    static constexpr std::size_t Lookahead = 32;
-    // Announced triangles are kept until they are asked for, and a little longer.
-    static constexpr std::size_t Remembered = 2 * Lookahead;
-    struct Announced {
-        const TTriangle *triangle = nullptr;
-        std::array<std::uint64_t, 3> hashes{};
-    };
 
     void prefetchEntry(std::size_t candidate) const
     {
@@ -265,17 +290,10 @@ private:
         }
     }
 
-    // A corner found lately: the hash of its number and its entry, whose number is the text.
-    struct Recent {
-        std::uint64_t hash = 0;
-        std::size_t entry = 0;
-        bool used = false;
-    };
-    static constexpr std::size_t RecentCount = 8;
-
-    bool recent(const PointNumber &number, std::uint64_t hash, long &entry) const
+    bool recent(const Walk &walk, const PointNumber &number, std::uint64_t hash,
+                long &entry) const
     {
-        for (const Recent &r : mRecent) {
+        for (const Recent &r : walk.recent) {
             if (r.used && r.hash == hash && (*mPoints)[r.entry].number == number) {
                 entry = static_cast<long>(r.entry);
                 return true;
@@ -284,20 +302,10 @@ private:
         return false;
     }
 
-    void remember(std::uint64_t hash, std::size_t entry) const
-    {
-        mRecent[mNextRecent] = {hash, entry, true};
-        mNextRecent = (mNextRecent + 1) % RecentCount;
-    }
-
     const TPointTable *mPoints;
     Index mIndex;
-    // A finder serves one run on one thread; what it remembers and fetches ahead changes no
-    // answer.
-    mutable std::array<Recent, RecentCount> mRecent{};
-    mutable std::size_t mNextRecent = 0;
-    mutable std::array<Announced, Remembered> mAnnounced{};
-    mutable std::size_t mAnnouncedCount = 0;
+    // The walk of find and announce, asked one triangle at a time on one thread.
+    mutable Walk mWalk;
 };
 
 bool tooLargeForIndex(std::size_t entries)
@@ -325,7 +333,7 @@ DuplicatePointFindings FastSearches::findDuplicatePoints(const TPointTable &poin
     findings.planCount = plan.pairs;
     findings.spaceCount = space.pairs;
     findings.listed = listedPointPairs(points, plan, space, listLimit);
-    reportRows(static_cast<long>(points.size()), progress);
+    reportAllRows(static_cast<long>(points.size()), progress);
     return findings;
 }
 
@@ -354,7 +362,7 @@ DuplicateTriangleFindings FastSearches::findDuplicateTriangles(const TTriangleTa
             findings.listed.push_back({static_cast<long>(i), static_cast<long>(j)});
         }
     }
-    reportRows(static_cast<long>(triangles.size()), progress);
+    reportAllRows(static_cast<long>(triangles.size()), progress);
     return findings;
 }
 

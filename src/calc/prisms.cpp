@@ -1,7 +1,10 @@
 #include "calc/prisms.h"
 
+#include <algorithm>
 #include <cmath>
+#include <future>
 #include <memory>
+#include <span>
 
 #include "calc/findinglisting.h"
 #include "calc/runconstants.h"
@@ -93,6 +96,56 @@ void listMissingCorners(TextList &protocol, const TTriangle &t, const TCorners &
     protocol.append("");
 }
 
+// The corners of the triangles, looked up a block ahead of their use on a second thread: while
+// the prisms of one block are computed, the corners of the next are found.
+class CornersAhead {
+public:
+    CornersAhead(const TTriangleTable &triangles, const CornerFinder &finder)
+        : mTriangles(triangles), mFinder(finder)
+    {
+        lookUp(0, mBlocks[0]);
+    }
+    ~CornersAhead()
+    {
+        if (mNext.valid()) {
+            mNext.wait();
+        }
+    }
+    CornersAhead(const CornersAhead &) = delete;
+    CornersAhead &operator=(const CornersAhead &) = delete;
+
+    // The corners of triangle v; v counts up from 0 one by one.
+    const CornerEntries &at(std::size_t v)
+    {
+        const std::size_t block = v / BlockSize;
+        if (v % BlockSize == 0) {
+            if (mNext.valid()) {
+                mNext.get();
+            }
+            if (const std::size_t next = (block + 1) * BlockSize; next < mTriangles.size()) {
+                std::vector<CornerEntries> &into = mBlocks[(block + 1) % 2];
+                mNext = std::async(std::launch::async, [this, next, &into] { lookUp(next, into); });
+            }
+        }
+        return mBlocks[block % 2][v % BlockSize];
+    }
+
+private:
+    static constexpr std::size_t BlockSize = std::size_t{1} << 16;
+
+    void lookUp(std::size_t from, std::vector<CornerEntries> &into) const
+    {
+        const std::size_t count = std::min(BlockSize, mTriangles.size() - from);
+        into.resize(count);
+        mFinder.findRange(std::span<const TTriangle>(mTriangles).subspan(from, count), into);
+    }
+
+    const TTriangleTable &mTriangles;
+    const CornerFinder &mFinder;
+    std::array<std::vector<CornerEntries>, 2> mBlocks;
+    std::future<void> mNext;
+};
+
 } // namespace
 
 TPrismValues prismValues(const TCorners &c, double kobhVol)
@@ -140,6 +193,7 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
                                " Protokollierung der ber. Dreieckswerte abgebrochen, da zu viele",
                                MaxResultLines);
     long progressStep = 1;
+    CornersAhead found(triangles, *finder);
 
     for (long v = 0; v < triangleCount; ++v) {
         const TTriangle &t = triangles[static_cast<std::size_t>(v)];
@@ -162,11 +216,7 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
         }
 
         TCorners corners;
-        if (const long ahead = static_cast<long>(finder->lookahead());
-            ahead > 0 && v + ahead < triangleCount) {
-            finder->announce(triangles[static_cast<std::size_t>(v + ahead)]);
-        }
-        const CornerEntries entries = finder->find(t);
+        const CornerEntries &entries = found.at(static_cast<std::size_t>(v));
         for (std::size_t c = 0; c < 3; ++c) {
             const long e = entries[c];
             if (e >= 0 && e < static_cast<long>(points.size())) {

@@ -18,6 +18,16 @@ RowProgress rowProgress(StatusLine &status, std::string_view stage, long step, l
     };
 }
 
+void reportAllRows(long count, const RowProgress &progress)
+{
+    if (!progress) {
+        return;
+    }
+    for (long row = 0; row < count - 1; ++row) {
+        progress(row);
+    }
+}
+
 namespace {
 
 class ScanningCornerFinder final : public CornerFinder {
@@ -98,6 +108,14 @@ ReferenceSearches::findDuplicateTriangles(const TTriangleTable &triangles, long 
         }
     }
     return findings;
+}
+
+void CornerFinder::findRange(std::span<const TTriangle> triangles,
+                             std::span<CornerEntries> entries) const
+{
+    for (std::size_t v = 0; v < triangles.size(); ++v) {
+        entries[v] = find(triangles[v]);
+    }
 }
 
 std::unique_ptr<CornerFinder> ReferenceSearches::cornerFinder(const TPointTable &points) const

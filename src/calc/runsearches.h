@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,10 @@ using RowProgress = std::function<void(long row)>;
 // The progress of a search over count rows as the status line tells it: each time a row lies
 // beyond the next multiple of step, "<stage> : <multiple> von <count> geprüft".
 RowProgress rowProgress(StatusLine &status, std::string_view stage, long step, long count);
+
+// Tells the progress of a search over count rows that is over: every row that pairs with a
+// later one, 0 to count - 2, in order. Nothing without a progress.
+void reportAllRows(long count, const RowProgress &progress);
 
 // Two points at one place in plan (equal y and x), first < second; sameHeight when z is
 // equal as well. Equality is exact equality of the stored values.
@@ -71,6 +76,10 @@ public:
     virtual void announce(const TTriangle &upcoming) const { (void)upcoming; }
     // How many triangles ahead announce is of use; 0 when it does nothing.
     virtual std::size_t lookahead() const { return 0; }
+    // The corners of a run of triangles, entries[v] for triangles[v], as find gives them. Calls
+    // for different runs may go on side by side on different threads, but not beside find.
+    virtual void findRange(std::span<const TTriangle> triangles,
+                           std::span<CornerEntries> entries) const;
 };
 
 class RunSearches {

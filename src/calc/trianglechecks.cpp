@@ -47,7 +47,17 @@ void countHorizons(const TriangleTableFill &fill, const TCalcParams &params, Tex
 
 void SortTrianglePoints(TTriangleTable &triangles, StatusLine &status)
 {
+    showSortingStage(status);
+    sortCorners(triangles);
+}
+
+void showSortingStage(StatusLine &status)
+{
     status.show("4/6  Sortieren der Dreieckspunkte");
+}
+
+void sortCorners(TTriangleTable &triangles)
+{
     for (TTriangle &t : triangles) {
         orderPair(t.p1, t.p2);
         orderPair(t.p2, t.p3);
@@ -58,11 +68,24 @@ void SortTrianglePoints(TTriangleTable &triangles, StatusLine &status)
 void FindDuplicateTriangles(const TTriangleTable &triangles, const RunSearches &searches,
                             TextList &protocol, StatusLine &status)
 {
+    reportDuplicateTriangles(triangles, searchDuplicateTriangles(triangles, searches), protocol,
+                             status);
+}
+
+DuplicateTriangleFindings searchDuplicateTriangles(const TTriangleTable &triangles,
+                                                   const RunSearches &searches)
+{
+    return searches.findDuplicateTriangles(triangles, MaxListLines, {});
+}
+
+void reportDuplicateTriangles(const TTriangleTable &triangles,
+                              const DuplicateTriangleFindings &findings, TextList &protocol,
+                              StatusLine &status)
+{
     constexpr std::string_view Stage = "5/6  Untersuchung auf doppelte Dreiecke";
     status.show(std::string(Stage));
-    const DuplicateTriangleFindings findings = searches.findDuplicateTriangles(
-        triangles, MaxListLines,
-        rowProgress(status, Stage, 100, static_cast<long>(triangles.size())));
+    const long count = static_cast<long>(triangles.size());
+    reportAllRows(count, rowProgress(status, Stage, 100, count));
 
     FindingListing listing(protocol, " Protokollierung dop. Dreiecke abgebrochen, da zu viele");
     for (const TrianglePair &pair : findings.listed) {

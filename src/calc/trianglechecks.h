@@ -36,9 +36,21 @@ inline bool sortsBefore(std::string_view a, std::string_view b)
 
 // Stage 4: brings p1, p2, p3 of every triangle into text order.
 void SortTrianglePoints(TTriangleTable &triangles, StatusLine &status);
+// The same in two parts, so that the sorting can go on beside stage 2: the status text and
+// the sorting itself.
+void showSortingStage(StatusLine &status);
+void sortCorners(TTriangleTable &triangles);
 
 // Stage 5: lists the pairs of triangles with the same three points and their count.
 void FindDuplicateTriangles(const TTriangleTable &triangles, const RunSearches &searches,
                             TextList &protocol, StatusLine &status);
+// The same in two parts, so that the search can go on beside stage 2: the search, which
+// tells nothing, and the stage with its status texts (the progress as the search would have
+// told it) and protocol lines.
+DuplicateTriangleFindings searchDuplicateTriangles(const TTriangleTable &triangles,
+                                                   const RunSearches &searches);
+void reportDuplicateTriangles(const TTriangleTable &triangles,
+                              const DuplicateTriangleFindings &findings, TextList &protocol,
+                              StatusLine &status);
 
 } // namespace kubato
