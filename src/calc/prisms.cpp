@@ -1,6 +1,7 @@
 #include "calc/prisms.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <future>
 #include <memory>
@@ -97,13 +98,16 @@ void listMissingCorners(TextList &protocol, const TTriangle &t, const TCorners &
 }
 
 // The corners of the triangles, looked up a block ahead of their use on a second thread: while
-// the prisms of one block are computed, the corners of the next are found.
+// the prisms of one block are computed, the corners of the next are found. The look-ups cost
+// more than the prisms, so the run's own thread, done with a block, takes its share of what is
+// left of the next one.
 class CornersAhead {
 public:
     CornersAhead(const TTriangleTable &triangles, const CornerFinder &finder)
         : mTriangles(triangles), mFinder(finder)
     {
-        lookUp(0, mBlocks[0]);
+        prepare(0);
+        lookUpShare(0);
     }
     ~CornersAhead()
     {
@@ -118,13 +122,14 @@ public:
     const CornerEntries &at(std::size_t v)
     {
         const std::size_t block = v / BlockSize;
+        if (v % BlockSize == 0 && v > 0) {
+            lookUpShare(block);
+            mNext.get();
+        }
         if (v % BlockSize == 0) {
-            if (mNext.valid()) {
-                mNext.get();
-            }
-            if (const std::size_t next = (block + 1) * BlockSize; next < mTriangles.size()) {
-                std::vector<CornerEntries> &into = mBlocks[(block + 1) % 2];
-                mNext = std::async(std::launch::async, [this, next, &into] { lookUp(next, into); });
+            if (const std::size_t next = block + 1; next * BlockSize < mTriangles.size()) {
+                prepare(next);
+                mNext = std::async(std::launch::async, [this, next] { lookUpShare(next); });
             }
         }
         return mBlocks[block % 2][v % BlockSize];
@@ -132,17 +137,36 @@ public:
 
 private:
     static constexpr std::size_t BlockSize = std::size_t{1} << 16;
+    static constexpr std::size_t ShareSize = std::size_t{1} << 11;
 
-    void lookUp(std::size_t from, std::vector<CornerEntries> &into) const
+    // Before a block is looked up: its room, and none of its shares taken.
+    void prepare(std::size_t block)
     {
-        const std::size_t count = std::min(BlockSize, mTriangles.size() - from);
-        into.resize(count);
-        mFinder.findRange(std::span<const TTriangle>(mTriangles).subspan(from, count), into);
+        const std::size_t from = block * BlockSize;
+        mBlocks[block % 2].resize(std::min(BlockSize, mTriangles.size() - from));
+        mTaken.store(0);
+    }
+
+    // Looks up share after share of a block until none is left; both threads may do so.
+    void lookUpShare(std::size_t block)
+    {
+        const std::size_t from = block * BlockSize;
+        std::vector<CornerEntries> &into = mBlocks[block % 2];
+        for (;;) {
+            const std::size_t share = mTaken.fetch_add(ShareSize);
+            if (share >= into.size()) {
+                return;
+            }
+            const std::size_t count = std::min(ShareSize, into.size() - share);
+            mFinder.findRange(std::span<const TTriangle>(mTriangles).subspan(from + share, count),
+                              std::span<CornerEntries>(into).subspan(share, count));
+        }
     }
 
     const TTriangleTable &mTriangles;
     const CornerFinder &mFinder;
     std::array<std::vector<CornerEntries>, 2> mBlocks;
+    std::atomic<std::size_t> mTaken{0};
     std::future<void> mNext;
 };
 
