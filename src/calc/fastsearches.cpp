@@ -237,8 +237,7 @@ private:
 
     CornerEntries find(Walk &walk, const TTriangle &triangle) const
     {
-        const std::array<const PointNumber *, 3> numbers{&triangle.p1, &triangle.p2,
-                                                         &triangle.p3};
+        const std::array<const PointNumber *, 3> numbers{&triangle.p1, &triangle.p2, &triangle.p3};
         std::array<std::uint64_t, 3> hashes{};
         const Announced *announced =
             walk.announcedCount > Lookahead
@@ -290,8 +289,7 @@ private:
         }
     }
 
-    bool recent(const Walk &walk, const PointNumber &number, std::uint64_t hash,
-                long &entry) const
+    bool recent(const Walk &walk, const PointNumber &number, std::uint64_t hash, long &entry) const
     {
         for (const Recent &r : walk.recent) {
             if (r.used && r.hash == hash && (*mPoints)[r.entry].number == number) {

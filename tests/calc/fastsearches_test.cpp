@@ -10,6 +10,8 @@
 #include "calc/calcjobs.h"
 #include "calc/calcrun.h"
 #include "calc/fastsearches.h"
+#include "calc/prisms.h"
+#include "common/format.h"
 #include "common/lines.h"
 #include "jobgenerator.h"
 
@@ -132,6 +134,12 @@ TEST(FastSearches, CornersAreTheFirstEntriesOfTheirNumbers)
             }
             EXPECT_EQ(fast->find(triangles[v]), literal->find(triangles[v])) << "triangle " << v;
         }
+        // A range looked up at once, as the prisms do, gives the same.
+        std::vector<CornerEntries> range(triangles.size());
+        fast->findRange(triangles, range);
+        for (std::size_t v = 0; v < triangles.size(); ++v) {
+            EXPECT_EQ(range[v], literal->find(triangles[v])) << "triangle " << v;
+        }
     }
 }
 
@@ -142,6 +150,74 @@ public:
     void status(std::string_view text) override { texts.emplace_back(text); }
     std::vector<std::string> texts;
 };
+
+// The prisms of a large table find their corners a block ahead, on two threads: over several
+// blocks the stage writes exactly what it writes with the literal scan.
+TEST(FastSearches, PrismsOverSeveralBlocksOfLookUps)
+{
+    Random random(5);
+    TPointTable points;
+    for (int i = 1; i <= 500; ++i) {
+        points.push_back({std::to_string(i), i * 1.5, (i * 7) % 100 * 1.0, (i % 13) * 0.25});
+    }
+    // corners all over the table and a few missing; two horizons, the second beginning inside
+    // the second block
+    TTriangleTable triangles;
+    for (int v = 0; v < 140000; ++v) {
+        const int kz = v < 70000 ? 1 : 2;
+        const auto corner = [&] { return PointNumber(std::to_string(pick(random, 1, 505))); };
+        triangles.push_back({kz, v + 1, corner(), corner(), corner(), kz * 100000 + v + 10001});
+    }
+    struct Stage {
+        TextList protocol, result;
+        std::vector<std::string> statusTexts;
+        std::string sums;
+    };
+    const auto run = [&](const RunSearches &searches) {
+        Stage stage;
+        RecordingObserver observer;
+        StatusLine status(&observer);
+        ResultListWriter writer(stage.result, stage.protocol, "p", Date{});
+        const PrismStageResult r = ComputePrisms(triangles, points, 50, 5, 0, searches, writer,
+                                                 stage.protocol, stage.result, status);
+        stage.statusTexts = observer.texts;
+        stage.sums = format("%a %a %a %a %a %a %d %d", r.SectionSums.aGrund, r.SectionSums.aDeck,
+                            r.SectionSums.volumen, r.FirstSums.aGrund, r.FirstSums.aDeck,
+                            r.FirstSums.volumen, r.CurrentKZ, r.CoordMissing ? 1 : 0);
+        return stage;
+    };
+    const Stage literal = run(kLiteral);
+    const Stage fast = run(kFast);
+    EXPECT_EQ(fast.protocol.lines(), literal.protocol.lines());
+    EXPECT_EQ(fast.result.lines(), literal.result.lines());
+    EXPECT_EQ(fast.statusTexts, literal.statusTexts);
+    EXPECT_EQ(fast.sums, literal.sums);
+
+    // The sums of both horizons, triangle by triangle with a plain scan for each corner.
+    std::array<THorizonSums, 2> expected{};
+    for (const TTriangle &t : triangles) {
+        TCorners corners;
+        for (std::size_t c = 0; c < 3; ++c) {
+            const PointNumber &number = c == 0 ? t.p1 : c == 1 ? t.p2 : t.p3;
+            for (const TPoint &p : points) {
+                if (p.number == number) {
+                    corners[c] = {p.y, p.x, p.z, true};
+                    break;
+                }
+            }
+        }
+        if (corners[0].found || corners[1].found || corners[2].found) {
+            const TPrismValues values = prismValues(corners, 0);
+            THorizonSums &sums = expected[static_cast<std::size_t>(t.kz - 1)];
+            sums.aGrund += values.aGrund;
+            sums.aDeck += values.aDeck;
+            sums.volumen += values.volumen;
+        }
+    }
+    EXPECT_EQ(fast.sums, format("%a %a %a %a %a %a 2 1", expected[1].aGrund, expected[1].aDeck,
+                                expected[1].volumen, expected[0].aGrund, expected[0].aDeck,
+                                expected[0].volumen));
+}
 
 struct RunRecord {
     RunOutcome outcome;
