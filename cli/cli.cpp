@@ -323,19 +323,16 @@ int runJob(const std::vector<std::string> &args, std::ostream &out, std::ostream
 
     Workbench bench;
     bench.setCoordinateType(options.da45 ? CoordinateType::DA45 : CoordinateType::DA30);
-    // The two files are read side by side, and so are their checks; what each tells comes in
-    // the order of the windows, coordinates first.
-    std::future<FileContent> coordinateFile =
-        std::async(std::launch::async, [&] { return readFile(options.coords); });
-    FileContent triangleFile = readFile(options.triangles);
-    if (const OpenOutcome opened = bench.openCoordinateFile(options.coords, coordinateFile.get());
-        !opened.ok) {
+    // The two files are opened side by side, and so are their checks read; what each tells
+    // comes in the order of the windows, coordinates first.
+    std::future<OpenOutcome> coordinatesOpened =
+        std::async(std::launch::async, [&] { return bench.openCoordinateFile(options.coords); });
+    const OpenOutcome trianglesOpened = bench.openTriangleFile(options.triangles);
+    if (const OpenOutcome opened = coordinatesOpened.get(); !opened.ok) {
         return openFailed(err, opened);
     }
-    if (const OpenOutcome opened =
-            bench.openTriangleFile(options.triangles, std::move(triangleFile));
-        !opened.ok) {
-        return openFailed(err, opened);
+    if (!trianglesOpened.ok) {
+        return openFailed(err, trianglesOpened);
     }
     std::future<CoordinateReading> coordinateReading =
         std::async(std::launch::async, [&] { return bench.readCoordinates(); });

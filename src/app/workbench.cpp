@@ -73,12 +73,7 @@ Workbench::Workbench()
 OpenOutcome Workbench::openCoordinateFile(const std::string &path)
 {
     mCoordinateText = {};
-    return openCoordinateFile(path, readFile(path));
-}
-
-OpenOutcome Workbench::openCoordinateFile(const std::string &path, FileContent file)
-{
-    mCoordinateText = {};
+    FileContent file = readFile(path);
     if (!file.ok) {
         return {false, unreadableFileMessage(path, file.reason)};
     }
@@ -128,12 +123,7 @@ CheckOutcome Workbench::checkCoordinates(CoordinateReading reading)
 OpenOutcome Workbench::openTriangleFile(const std::string &path)
 {
     mTriangleText = {};
-    return openTriangleFile(path, readFile(path));
-}
-
-OpenOutcome Workbench::openTriangleFile(const std::string &path, FileContent file)
-{
-    mTriangleText = {};
+    FileContent file = readFile(path);
     if (!file.ok) {
         return {false, unreadableFileMessage(path, file.reason)};
     }

@@ -13,7 +13,6 @@
 #include "calc/pointtable.h"
 #include "calc/runobserver.h"
 #include "calc/triangletable.h"
-#include "common/fileread.h"
 #include "common/textlist.h"
 #include "input/controlvalues.h"
 #include "input/coordinatelist.h"
@@ -116,10 +115,9 @@ public:
     // --- coordinate window ---
     // Loads a coordinate file (path as the system names it): empties the text, reads the file,
     // drops short trailing lines, and sets the caption and the position name.
+    // Opening a coordinate file and opening a triangle file change different parts of the
+    // job, so the two may go on side by side on two threads (kubato-cli does so).
     OpenOutcome openCoordinateFile(const std::string &path);
-    // The same with the file read already (readFile), so that two files can be read side by
-    // side.
-    OpenOutcome openCoordinateFile(const std::string &path, FileContent file);
     // The same with bytes already read; path is the full path as the system names it.
     void loadCoordinateText(const std::string &path, std::string bytes);
     void setCoordinateType(CoordinateType type) { mCoordinateType = type; }
@@ -135,7 +133,6 @@ public:
 
     // --- triangle window ---
     OpenOutcome openTriangleFile(const std::string &path);
-    OpenOutcome openTriangleFile(const std::string &path, FileContent file);
     void loadTriangleText(const std::string &path, std::string bytes);
     // The text of the editable view as it now stands, in any line-break convention.
     void setTriangleText(std::string_view text);

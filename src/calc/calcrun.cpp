@@ -1,6 +1,7 @@
 #include "calc/calcrun.h"
 
 #include <future>
+#include <memory>
 #include <utility>
 
 #include "calc/pointchecks.h"
@@ -97,6 +98,9 @@ RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *o
         return searchDuplicateTriangles(fill.table, searches);
     });
     out.KOBHVol = checkPointTable(points, params, searches, protocol, status);
+    // The corner finder of stage 6 needs the points alone: it is made while the triangles'
+    // work may still go on.
+    const std::unique_ptr<CornerFinder> finder = searches.cornerFinder(points);
     const DuplicateTriangleFindings duplicates = triangleWork.get();
 
     countHorizons(fill, params, protocol, status);
@@ -105,7 +109,7 @@ RunOutcome runCalculation(RunInput input, MessageBox &messageBox, RunObserver *o
 
     ResultListWriter writer(result, protocol, params.POS, date);
     const PrismStageResult prisms =
-        ComputePrisms(fill.table, points, params.KWYX, params.KWZ, out.KOBHVol, searches, writer,
+        ComputePrisms(fill.table, points, params.KWYX, params.KWZ, out.KOBHVol, *finder, writer,
                       protocol, result, status);
 
     FinishInput finish;

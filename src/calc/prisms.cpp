@@ -207,9 +207,17 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
                                ResultListWriter &writer, TextList &protocol, TextList &result,
                                StatusLine &status)
 {
+    return ComputePrisms(triangles, points, kwyx, kwz, kobhVol, *searches.cornerFinder(points),
+                         writer, protocol, result, status);
+}
+
+PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTable &points,
+                               double kwyx, double kwz, double kobhVol, const CornerFinder &finder,
+                               ResultListWriter &writer, TextList &protocol, TextList &result,
+                               StatusLine &status)
+{
     PrismStageResult stage;
     const long triangleCount = static_cast<long>(triangles.size());
-    const std::unique_ptr<CornerFinder> finder = searches.cornerFinder(points);
     FindingListing missing(protocol,
                            " Protokollierung fehlender Koordinaten abgebrochen, da zu viele");
     ExceedanceListing exceedances(protocol);
@@ -217,7 +225,7 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
                                " Protokollierung der ber. Dreieckswerte abgebrochen, da zu viele",
                                MaxResultLines);
     long progressStep = 1;
-    CornersAhead found(triangles, *finder);
+    CornersAhead found(triangles, finder);
 
     for (long v = 0; v < triangleCount; ++v) {
         const TTriangle &t = triangles[static_cast<std::size_t>(v)];

@@ -51,5 +51,11 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
                                double kwyx, double kwz, double kobhVol, const RunSearches &searches,
                                ResultListWriter &writer, TextList &protocol, TextList &result,
                                StatusLine &status);
+// The same with the corner finder of these points made already, as the run makes it while
+// the duplicate triangles are still being searched.
+PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTable &points,
+                               double kwyx, double kwz, double kobhVol, const CornerFinder &finder,
+                               ResultListWriter &writer, TextList &protocol, TextList &result,
+                               StatusLine &status);
 
 } // namespace kubato
