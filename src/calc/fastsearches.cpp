@@ -1,5 +1,6 @@
 #include "calc/fastsearches.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -154,15 +155,18 @@ std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualCh
 
 // Finds corners through an index of the first entry of each point number. A mesh names its
 // points over and over, mostly in triangles that stand next to each other in the text (the two
-// halves of a quadrilateral share two corners, neighbouring quadrilaterals two more), so the
-// last few corners found are kept and asked first; the rest go to the index, the three of a
-// triangle side by side, so that waiting for memory happens once for all of them. What a walk
-// through the triangles remembers and fetches ahead is its own: walks over different ranges
-// share only the index, which they read.
+// halves of a quadrilateral share two corners, neighbouring quadrilaterals two more), and a
+// survey lists neighbouring points one after the other; so the last few corners found, and
+// the entry after each, are asked first. Such a guess is taken only when the entry holds the
+// number and is the first entry with it, which the index noted when it was built, so it gives
+// what the index gives. The rest go to the index, the three of a triangle side by side, so
+// that waiting for memory happens once for all of them. What a walk through the triangles
+// remembers and fetches ahead is its own: walks over different ranges share only the index,
+// which they read.
 class IndexedCornerFinder final : public CornerFinder {
 public:
     explicit IndexedCornerFinder(const TPointTable &points)
-        : mPoints(&points), mIndex(points.size(), PointNumberOf{&points})
+        : mPoints(&points), mIndex(points.size(), PointNumberOf{&points}, &mFirst)
     {}
 
     void announce(const TTriangle &upcoming) const override { announce(mWalk, upcoming); }
@@ -174,7 +178,9 @@ public:
     {
         Walk walk;
         for (std::size_t v = 0; v < triangles.size(); ++v) {
-            if (v + Lookahead < triangles.size()) {
+            // Fetching ahead pays only while the guesses miss; where they hit, it would fill
+            // the caches with slots never read.
+            if (walk.missing > MissingToFetchAhead && v + Lookahead < triangles.size()) {
                 announce(walk, triangles[v + Lookahead]);
             }
             entries[v] = find(walk, triangles[v]);
@@ -196,17 +202,21 @@ private:
         const TTriangle *triangle = nullptr;
         std::array<std::uint64_t, 3> hashes{};
     };
-    // A corner found lately: the hash of its number and its entry, whose number is the text.
-    struct Recent {
-        std::uint64_t hash = 0;
-        std::size_t entry = 0;
-        bool used = false;
-    };
+    // The entries of the corners found lately, each the first with its number.
     static constexpr std::size_t RecentCount = 8;
+    static constexpr std::size_t NoRecent = static_cast<std::size_t>(-1);
+
+    // How the guesses of a walk fare: each corner that goes to the index adds MissWeight, each
+    // guessed one takes one off, within MissingLimit; above MissingToFetchAhead the walk
+    // fetches ahead.
+    static constexpr int MissWeight = 8;
+    static constexpr int MissingLimit = 256;
+    static constexpr int MissingToFetchAhead = 32;
 
     // What one walk through the triangles remembers; it changes no answer.
     struct Walk {
-        std::array<Recent, RecentCount> recent{};
+        int missing = MissingLimit;
+        std::array<std::size_t, RecentCount> recent = filledRecent();
         std::size_t nextRecent = 0;
         std::array<Announced, Remembered> announced{};
         std::size_t announcedCount = 0;
@@ -238,6 +248,16 @@ private:
     CornerEntries find(Walk &walk, const TTriangle &triangle) const
     {
         const std::array<const PointNumber *, 3> numbers{&triangle.p1, &triangle.p2, &triangle.p3};
+        CornerEntries entries{-1, -1, -1};
+        std::array<bool, 3> known{};
+        for (std::size_t c = 0; c < 3; ++c) {
+            known[c] = guess(walk, *numbers[c], entries[c]);
+            walk.missing = known[c] ? std::max(walk.missing - 1, 0)
+                                    : std::min(walk.missing + MissWeight, MissingLimit);
+        }
+        if (known[0] && known[1] && known[2]) {
+            return entries;
+        }
         std::array<std::uint64_t, 3> hashes{};
         const Announced *announced =
             walk.announcedCount > Lookahead
@@ -250,10 +270,7 @@ private:
                 hashes[c] = Index::hashOf(*numbers[c]);
             }
         }
-        CornerEntries entries{-1, -1, -1};
-        std::array<bool, 3> known{};
         for (std::size_t c = 0; c < 3; ++c) {
-            known[c] = recent(walk, *numbers[c], hashes[c], entries[c]);
             if (!known[c]) {
                 mIndex.prefetch(hashes[c]);
             }
@@ -273,8 +290,7 @@ private:
             if (const std::optional<std::size_t> e =
                     mIndex.find(*numbers[c], hashes[c], candidates[c])) {
                 entries[c] = static_cast<long>(*e);
-                walk.recent[walk.nextRecent] = {hashes[c], *e, true};
-                walk.nextRecent = (walk.nextRecent + 1) % RecentCount;
+                remember(walk, *e);
             }
         }
         return entries;
@@ -289,11 +305,37 @@ private:
         }
     }
 
-    bool recent(const Walk &walk, const PointNumber &number, std::uint64_t hash, long &entry) const
+    static std::array<std::size_t, RecentCount> filledRecent()
     {
-        for (const Recent &r : walk.recent) {
-            if (r.used && r.hash == hash && (*mPoints)[r.entry].number == number) {
-                entry = static_cast<long>(r.entry);
+        std::array<std::size_t, RecentCount> recent{};
+        recent.fill(NoRecent);
+        return recent;
+    }
+
+    static void remember(Walk &walk, std::size_t entry)
+    {
+        walk.recent[walk.nextRecent] = entry;
+        walk.nextRecent = (walk.nextRecent + 1) % RecentCount;
+    }
+
+    // A corner found lately, or the entry after one, when it holds the number and is the first
+    // entry with it; the latest are asked first, and while the guesses miss only the last two.
+    bool guess(Walk &walk, const PointNumber &number, long &entry) const
+    {
+        const TPointTable &points = *mPoints;
+        const std::size_t asked = walk.missing > MissingToFetchAhead ? 2 : RecentCount;
+        for (std::size_t k = 1; k <= asked; ++k) {
+            const std::size_t r = walk.recent[(walk.nextRecent + RecentCount - k) % RecentCount];
+            if (r == NoRecent) {
+                break;
+            }
+            if (points[r].number == number) {
+                entry = static_cast<long>(r);
+                return true;
+            }
+            if (r + 1 < points.size() && points[r + 1].number == number && mFirst[r + 1]) {
+                entry = static_cast<long>(r + 1);
+                remember(walk, r + 1);
                 return true;
             }
         }
@@ -301,6 +343,8 @@ private:
     }
 
     const TPointTable *mPoints;
+    // Whether each entry is the first with its number; filled by the index as it is built.
+    std::vector<bool> mFirst;
     Index mIndex;
     // The walk of find and announce, asked one triangle at a time on one thread.
     mutable Walk mWalk;

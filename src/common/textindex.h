@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "common/largememory.h"
 #include "common/pointnumber.h"
@@ -157,11 +158,21 @@ template <class KeyOf> class FirstTextIndex {
 public:
     using Key = std::remove_cvref_t<std::invoke_result_t<KeyOf, std::size_t>>;
 
-    FirstTextIndex(std::size_t count, KeyOf keyOf) : mSlots(count), mKeyOf(keyOf)
+    // firsts, if given, comes back with count flags: whether each entry is the first with its
+    // text, the one find gives for it.
+    FirstTextIndex(std::size_t count, KeyOf keyOf, std::vector<bool> *firsts = nullptr)
+        : mSlots(count), mKeyOf(keyOf)
     {
+        if (firsts != nullptr) {
+            firsts->assign(count, false);
+        }
         visitHashed(
             count, mSlots, [&](std::size_t e) { return hashKey(mKeyOf(e)); },
-            [&](std::size_t e, std::uint64_t hash) { insert(e, hash); });
+            [&](std::size_t e, std::uint64_t hash) {
+                if (insert(e, hash) && firsts != nullptr) {
+                    (*firsts)[e] = true;
+                }
+            });
     }
 
     static std::uint64_t hashOf(const Key &text) { return hashKey(text); }
@@ -210,7 +221,8 @@ public:
     }
 
 private:
-    void insert(std::size_t e, std::uint64_t hash)
+    // True when the entry is the first with its text.
+    bool insert(std::size_t e, std::uint64_t hash)
     {
         const Key &key = mKeyOf(e);
         const std::uint32_t tag = HashSlots::tagOf(hash);
@@ -218,11 +230,11 @@ private:
             HashSlots::Slot &slot = mSlots[s];
             if (slot.entryPlusOne == 0) {
                 slot = {static_cast<std::uint32_t>(e + 1), tag};
-                return;
+                return true;
             }
             // A later entry with a text already held is never found: the first one wins.
             if (slot.tag == tag && mKeyOf(slot.entryPlusOne - 1) == key) {
-                return;
+                return false;
             }
         }
     }
