@@ -215,7 +215,7 @@ private:
 
     // What one walk through the triangles remembers; it changes no answer.
     struct Walk {
-        int missing = MissingLimit;
+        int missing = 0;
         std::array<std::size_t, RecentCount> recent = filledRecent();
         std::size_t nextRecent = 0;
         std::array<Announced, Remembered> announced{};

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdint>
 #include <future>
 #include <memory>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "calc/findinglisting.h"
 #include "calc/runconstants.h"
@@ -31,11 +34,42 @@ public:
                 FindingListing(protocol, " Protokollierung z-Differenz abgebrochen, da zu viele")}
     {}
 
-    void check(const TTriangle &t, const TCorners &c, double kwyx, double kwz)
+    // The differences of an axis (0 y, 1 x, 2 z) with every one below the control value set
+    // to 0.
+    static std::array<double, 3> differences(std::size_t axis, const TCorners &c, double kwyx,
+                                             double kwz)
     {
-        checkAxis(0, t, controlDifferences(c[0].y, c[1].y, c[2].y, kwyx));
-        checkAxis(1, t, controlDifferences(c[0].x, c[1].x, c[2].x, kwyx));
-        checkAxis(2, t, controlDifferences(c[0].z, c[1].z, c[2].z, kwz));
+        switch (axis) {
+        case 0:
+            return controlDifferences(c[0].y, c[1].y, c[2].y, kwyx);
+        case 1:
+            return controlDifferences(c[0].x, c[1].x, c[2].x, kwyx);
+        default:
+            return controlDifferences(c[0].z, c[1].z, c[2].z, kwz);
+        }
+    }
+
+    // Bit a set when axis a exceeds its control value.
+    static std::uint8_t exceededAxes(const TCorners &c, double kwyx, double kwz)
+    {
+        std::uint8_t axes = 0;
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            const std::array<double, 3> d = differences(axis, c, kwyx, kwz);
+            if (d[0] > 0 || d[1] > 0 || d[2] > 0) {
+                axes = static_cast<std::uint8_t>(axes | 1u << axis);
+            }
+        }
+        return axes;
+    }
+
+    // Lists the triangle under each axis it exceeds (exceededAxes).
+    void check(const TTriangle &t, const TCorners &c, double kwyx, double kwz, std::uint8_t axes)
+    {
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            if ((axes & 1u << axis) != 0) {
+                checkAxis(axis, t, differences(axis, c, kwyx, kwz));
+            }
+        }
     }
 
 private:
@@ -97,75 +131,122 @@ void listMissingCorners(TextList &protocol, const TTriangle &t, const TCorners &
     protocol.append("");
 }
 
-// The corners of the triangles, looked up a block ahead of their use on a second thread: while
-// the prisms of one block are computed, the corners of the next are found. The look-ups cost
-// more than the prisms, so the run's own thread, done with a block, takes its share of what is
-// left of the next one.
-class CornersAhead {
+// A corner that is not found keeps y = x = z = -2.0.
+TCorners cornersOf(const CornerEntries &entries, const TPointTable &points)
+{
+    TCorners corners;
+    for (std::size_t c = 0; c < 3; ++c) {
+        const long e = entries[c];
+        if (e >= 0 && e < static_cast<long>(points.size())) {
+            const TPoint &p = points[static_cast<std::size_t>(e)];
+            corners[c] = {p.y, p.x, p.z, true};
+        }
+    }
+    return corners;
+}
+
+// What the corners of one triangle give, worked out ahead of the stage's own pass.
+struct PrismWork {
+    TPrismValues values;       // when any corner was found
+    std::uint8_t found = 0;    // bit c set when corner c was found
+    std::uint8_t exceeded = 0; // the axes beyond their control value
+};
+
+// The corners and values of the triangles, worked out a block ahead of their use on a second
+// thread: while the stage goes through one block (sums, sections, listings and status texts in
+// their order), the next is worked out. Its own thread, done with a block, takes its share of
+// what is left of the next one.
+class PrismsAhead {
 public:
-    CornersAhead(const TTriangleTable &triangles, const CornerFinder &finder)
-        : mTriangles(triangles), mFinder(finder)
+    struct Values {
+        double kwyx, kwz, kobhVol;
+    };
+
+    PrismsAhead(const TTriangleTable &triangles, const TPointTable &points,
+                const CornerFinder &finder, Values values)
+        : mTriangles(triangles), mPoints(points), mFinder(finder), mValues(values)
     {
         prepare(0);
-        lookUpShare(0);
+        workShares(0);
     }
-    ~CornersAhead()
+    ~PrismsAhead()
     {
         if (mNext.valid()) {
             mNext.wait();
         }
     }
-    CornersAhead(const CornersAhead &) = delete;
-    CornersAhead &operator=(const CornersAhead &) = delete;
+    PrismsAhead(const PrismsAhead &) = delete;
+    PrismsAhead &operator=(const PrismsAhead &) = delete;
 
-    // The corners of triangle v; v counts up from 0 one by one.
-    const CornerEntries &at(std::size_t v)
+    // Triangle v, v counting up from 0 one by one: its corner entries and what they give.
+    std::pair<const CornerEntries &, const PrismWork &> at(std::size_t v)
     {
         const std::size_t block = v / BlockSize;
         if (v % BlockSize == 0 && v > 0) {
-            lookUpShare(block);
+            workShares(block);
             mNext.get();
         }
         if (v % BlockSize == 0) {
             if (const std::size_t next = block + 1; next * BlockSize < mTriangles.size()) {
                 prepare(next);
-                mNext = std::async(std::launch::async, [this, next] { lookUpShare(next); });
+                mNext = std::async(std::launch::async, [this, next] { workShares(next); });
             }
         }
-        return mBlocks[block % 2][v % BlockSize];
+        const Block &b = mBlocks[block % 2];
+        return {b.entries[v % BlockSize], b.work[v % BlockSize]};
     }
 
 private:
-    static constexpr std::size_t BlockSize = std::size_t{1} << 16;
+    static constexpr std::size_t BlockSize = std::size_t{1} << 15;
     static constexpr std::size_t ShareSize = std::size_t{1} << 11;
 
-    // Before a block is looked up: its room, and none of its shares taken.
+    struct Block {
+        std::vector<CornerEntries> entries;
+        std::vector<PrismWork> work;
+    };
+
+    // Before a block is worked out: its room, and none of its shares taken.
     void prepare(std::size_t block)
     {
-        const std::size_t from = block * BlockSize;
-        mBlocks[block % 2].resize(std::min(BlockSize, mTriangles.size() - from));
+        const std::size_t count = std::min(BlockSize, mTriangles.size() - block * BlockSize);
+        mBlocks[block % 2].entries.resize(count);
+        mBlocks[block % 2].work.resize(count);
         mTaken.store(0);
     }
 
-    // Looks up share after share of a block until none is left; both threads may do so.
-    void lookUpShare(std::size_t block)
+    // Works out share after share of a block until none is left; both threads may do so.
+    void workShares(std::size_t block)
     {
         const std::size_t from = block * BlockSize;
-        std::vector<CornerEntries> &into = mBlocks[block % 2];
+        Block &into = mBlocks[block % 2];
         for (;;) {
             const std::size_t share = mTaken.fetch_add(ShareSize);
-            if (share >= into.size()) {
+            if (share >= into.entries.size()) {
                 return;
             }
-            const std::size_t count = std::min(ShareSize, into.size() - share);
+            const std::size_t count = std::min(ShareSize, into.entries.size() - share);
             mFinder.findRange(std::span<const TTriangle>(mTriangles).subspan(from + share, count),
-                              std::span<CornerEntries>(into).subspan(share, count));
+                              std::span<CornerEntries>(into.entries).subspan(share, count));
+            for (std::size_t k = share; k < share + count; ++k) {
+                const TCorners corners = cornersOf(into.entries[k], mPoints);
+                PrismWork &work = into.work[k];
+                work.found = static_cast<std::uint8_t>((corners[0].found ? 1 : 0) |
+                                                       (corners[1].found ? 2 : 0) |
+                                                       (corners[2].found ? 4 : 0));
+                work.exceeded =
+                    ExceedanceListing::exceededAxes(corners, mValues.kwyx, mValues.kwz);
+                if (work.found != 0) {
+                    work.values = prismValues(corners, mValues.kobhVol);
+                }
+            }
         }
     }
 
     const TTriangleTable &mTriangles;
+    const TPointTable &mPoints;
     const CornerFinder &mFinder;
-    std::array<std::vector<CornerEntries>, 2> mBlocks;
+    Values mValues;
+    std::array<Block, 2> mBlocks;
     std::atomic<std::size_t> mTaken{0};
     std::future<void> mNext;
 };
@@ -225,7 +306,7 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
                                " Protokollierung der ber. Dreieckswerte abgebrochen, da zu viele",
                                MaxResultLines);
     long progressStep = 1;
-    CornersAhead found(triangles, finder);
+    PrismsAhead ahead(triangles, points, finder, {kwyx, kwz, kobhVol});
 
     for (long v = 0; v < triangleCount; ++v) {
         const TTriangle &t = triangles[static_cast<std::size_t>(v)];
@@ -247,30 +328,20 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
             stage.SectionSums = {};
         }
 
-        TCorners corners;
-        const CornerEntries &entries = found.at(static_cast<std::size_t>(v));
-        for (std::size_t c = 0; c < 3; ++c) {
-            const long e = entries[c];
-            if (e >= 0 && e < static_cast<long>(points.size())) {
-                const TPoint &p = points[static_cast<std::size_t>(e)];
-                corners[c] = {p.y, p.x, p.z, true};
-            }
-        }
-        const bool allFound = corners[0].found && corners[1].found && corners[2].found;
-        const bool anyFound = corners[0].found || corners[1].found || corners[2].found;
-        if (!allFound) {
+        const auto [entries, work] = ahead.at(static_cast<std::size_t>(v));
+        if (work.found != 7) {
             stage.CoordMissing = true;
             if (missing.add()) {
-                listMissingCorners(protocol, t, corners);
+                listMissingCorners(protocol, t, cornersOf(entries, points));
             }
         }
-
-        exceedances.check(t, corners, kwyx, kwz);
-
-        if (!anyFound) {
+        if (work.exceeded != 0) {
+            exceedances.check(t, cornersOf(entries, points), kwyx, kwz, work.exceeded);
+        }
+        if (work.found == 0) {
             continue;
         }
-        const TPrismValues values = prismValues(corners, kobhVol);
+        const TPrismValues &values = work.values;
         stage.SectionSums.aGrund += values.aGrund;
         stage.SectionSums.aDeck += values.aDeck;
         stage.SectionSums.volumen += values.volumen;
