@@ -14,57 +14,12 @@ namespace {
 
 constexpr std::uint32_t NoEntry = 0xffffffff;
 
-// For every entry the next later entry with an equal key, and the number of pairs of equal
-// entries. Walking from an entry along next visits its partners in ascending order, which is
-// the order of the pairwise search within one row. In a survey few entries have a partner, so
-// only the links are kept, ordered by their earlier entry, instead of a field for every entry.
-class EqualChains {
-public:
-    struct Link {
-        std::uint32_t from = 0;
-        std::uint32_t to = 0;
-    };
-
-    void add(std::uint32_t from, std::uint32_t to) { mLinks.push_back({from, to}); }
-    // After the last link: orders the links and counts the pairs, those of each chain of k
-    // equal entries k (k - 1) / 2.
-    void finish()
-    {
-        std::sort(mLinks.begin(), mLinks.end(),
-                  [](const Link &a, const Link &b) { return a.from < b.from; });
-        std::vector<std::uint32_t> targets;
-        targets.reserve(mLinks.size());
-        for (const Link &link : mLinks) {
-            targets.push_back(link.to);
-        }
-        std::sort(targets.begin(), targets.end());
-        mPairs = 0;
-        for (const Link &link : mLinks) {
-            if (std::binary_search(targets.begin(), targets.end(), link.from)) {
-                continue; // not the first of its chain
-            }
-            long members = 0;
-            for (std::uint32_t e = link.from; e != NoEntry; e = next(e)) {
-                ++members;
-            }
-            mPairs += members * (members - 1) / 2;
-        }
-    }
-
-    // The next later entry with an equal key, or NoEntry.
-    std::uint32_t next(std::uint32_t e) const
-    {
-        const auto at = std::lower_bound(mLinks.begin(), mLinks.end(), e,
-                                         [](const Link &l, std::uint32_t v) { return l.from < v; });
-        return at != mLinks.end() && at->from == e ? at->to : NoEntry;
-    }
-    // One link for every entry with a later partner, in ascending order of the entry.
-    const std::vector<Link> &links() const { return mLinks; }
-    long pairs() const { return mPairs; }
-
-private:
-    std::vector<Link> mLinks;
-    long mPairs = 0;
+// For every entry the next later entry with an equal key (NoEntry after the last), and the
+// number of pairs of equal entries. Walking from an entry along next visits its partners in
+// ascending order, which is the order of the pairwise search within one row.
+struct EqualChains {
+    std::vector<std::uint32_t> next;
+    long pairs = 0;
 };
 
 // Entries for which included is false equal no entry, not even themselves.
@@ -72,6 +27,9 @@ template <class HashOf, class Equal, class Included>
 EqualChains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Included included)
 {
     EqualChains chains;
+    chains.next.assign(count, NoEntry);
+    // How many earlier entries equal an entry: a new entry forms that many new pairs.
+    std::vector<std::uint32_t> earlier(count, 0);
     HashSlots slots(count);
     visitHashed(count, slots, hashOf, [&](std::size_t e, std::uint64_t hash) {
         if (!included(e)) {
@@ -86,13 +44,14 @@ EqualChains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Inc
             }
             const std::size_t last = slot.entryPlusOne - 1;
             if (slot.tag == tag && equal(last, e)) {
-                chains.add(static_cast<std::uint32_t>(last), static_cast<std::uint32_t>(e));
+                chains.next[last] = static_cast<std::uint32_t>(e);
+                earlier[e] = earlier[last] + 1;
+                chains.pairs += static_cast<long>(earlier[e]);
                 slot.entryPlusOne = static_cast<std::uint32_t>(e + 1);
                 return;
             }
         }
     });
-    chains.finish();
     return chains;
 }
 
@@ -118,13 +77,19 @@ std::uint64_t triangleHash(const TTriangle &t)
 // searched again: in a survey they are few, and the space search costs next to nothing.
 EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
 {
-    std::vector<std::uint32_t> candidates;
-    for (const EqualChains::Link &link : plan.links()) {
-        candidates.push_back(link.from);
-        candidates.push_back(link.to);
+    std::vector<char> paired(points.size(), 0);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (plan.next[i] != NoEntry) {
+            paired[i] = 1;
+            paired[plan.next[i]] = 1;
+        }
     }
-    std::sort(candidates.begin(), candidates.end());
-    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    std::vector<std::uint32_t> candidates;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (paired[i] != 0) {
+            candidates.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
     const auto point = [&](std::size_t k) -> const TPoint & { return points[candidates[k]]; };
     const EqualChains among = chainEqualEntries(
         candidates.size(),
@@ -134,10 +99,13 @@ EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
         },
         [&](std::size_t k) { return !std::isnan(point(k).z); });
     EqualChains space;
-    for (const EqualChains::Link &link : among.links()) {
-        space.add(candidates[link.from], candidates[link.to]);
+    space.pairs = among.pairs;
+    space.next.assign(points.size(), NoEntry);
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        if (among.next[k] != NoEntry) {
+            space.next[candidates[k]] = candidates[among.next[k]];
+        }
     }
-    space.finish();
     return space;
 }
 
@@ -150,16 +118,12 @@ std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualCh
     std::vector<PointPair> listed;
     long planSeen = 0;
     long spaceSeen = 0;
-    // A row without a plan partner has no space partner either and gives nothing.
-    for (const EqualChains::Link &row : plan.links()) {
-        if (planSeen >= listLimit && spaceSeen >= listLimit) {
-            break;
-        }
-        const std::uint32_t i = row.from;
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i < n && (planSeen < listLimit || spaceSeen < listLimit); ++i) {
         // Partners up to this one have been visited as plan pairs in this row.
-        std::uint32_t visitedUpTo = i;
+        std::size_t visitedUpTo = i;
         if (planSeen < listLimit) {
-            for (std::uint32_t j = row.to; j != NoEntry; j = plan.next(j)) {
+            for (std::uint32_t j = plan.next[i]; j != NoEntry; j = plan.next[j]) {
                 const bool sameHeight = points[i].z == points[j].z;
                 ++planSeen;
                 if (sameHeight) {
@@ -177,8 +141,8 @@ std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualCh
         }
         // A space partner is a plan partner as well, so the space chain of a row is part of
         // its plan chain; those visited above are skipped.
-        for (std::uint32_t j = space.next(i); j != NoEntry && spaceSeen < listLimit;
-             j = space.next(j)) {
+        for (std::uint32_t j = space.next[i]; j != NoEntry && spaceSeen < listLimit;
+             j = space.next[j]) {
             if (j <= visitedUpTo) {
                 continue;
             }
@@ -408,8 +372,8 @@ DuplicatePointFindings FastSearches::findDuplicatePoints(const TPointTable &poin
         [&](std::size_t e) { return !std::isnan(points[e].y) && !std::isnan(points[e].x); });
     const EqualChains space = spaceChains(points, plan);
     DuplicatePointFindings findings;
-    findings.planCount = plan.pairs();
-    findings.spaceCount = space.pairs();
+    findings.planCount = plan.pairs;
+    findings.spaceCount = space.pairs;
     findings.listed = listedPointPairs(points, plan, space, listLimit);
     reportAllRows(static_cast<long>(points.size()), progress);
     return findings;
@@ -432,12 +396,12 @@ DuplicateTriangleFindings FastSearches::findDuplicateTriangles(const TTriangleTa
         [](std::size_t) { return true; });
 
     DuplicateTriangleFindings findings;
-    findings.count = equal.pairs();
+    findings.count = equal.pairs;
     long seen = 0;
-    for (const EqualChains::Link &row : equal.links()) {
-        for (std::uint32_t j = row.to; j != NoEntry && seen < listLimit; j = equal.next(j)) {
+    for (std::size_t i = 0; i < triangles.size() && seen < listLimit; ++i) {
+        for (std::uint32_t j = equal.next[i]; j != NoEntry && seen < listLimit; j = equal.next[j]) {
             ++seen;
-            findings.listed.push_back({static_cast<long>(row.from), static_cast<long>(j)});
+            findings.listed.push_back({static_cast<long>(i), static_cast<long>(j)});
         }
     }
     reportAllRows(static_cast<long>(triangles.size()), progress);

@@ -233,7 +233,8 @@ private:
                 work.found = static_cast<std::uint8_t>((corners[0].found ? 1 : 0) |
                                                        (corners[1].found ? 2 : 0) |
                                                        (corners[2].found ? 4 : 0));
-                work.exceeded = ExceedanceListing::exceededAxes(corners, mValues.kwyx, mValues.kwz);
+                work.exceeded =
+                    ExceedanceListing::exceededAxes(corners, mValues.kwyx, mValues.kwz);
                 if (work.found != 0) {
                     work.values = prismValues(corners, mValues.kobhVol);
                 }
