@@ -19,6 +19,8 @@ constexpr std::uint32_t NoEntry = 0xffffffff;
 // ascending order, which is the order of the pairwise search within one row.
 struct EqualChains {
     std::vector<std::uint32_t> next;
+    // How many earlier entries equal an entry: 0 for the first of a chain.
+    std::vector<std::uint32_t> earlier;
     long pairs = 0;
 };
 
@@ -28,8 +30,9 @@ EqualChains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Inc
 {
     EqualChains chains;
     chains.next.assign(count, NoEntry);
-    // How many earlier entries equal an entry: a new entry forms that many new pairs.
-    std::vector<std::uint32_t> earlier(count, 0);
+    // A new entry forms as many new pairs as it has earlier equals.
+    std::vector<std::uint32_t> &earlier = chains.earlier;
+    earlier.assign(count, 0);
     HashSlots slots(count);
     visitHashed(count, slots, hashOf, [&](std::size_t e, std::uint64_t hash) {
         if (!included(e)) {
@@ -73,37 +76,55 @@ std::uint64_t triangleHash(const TTriangle &t)
                    foldNumber(t.p3));
 }
 
-// Points equal in space are equal in plan as well, so only the points with a plan partner are
-// searched again: in a survey they are few, and the space search costs next to nothing.
+// Points equal in space are equal in plan as well, so the space search goes through the plan
+// chains: the few points of a short chain are compared with each other, and only the points
+// of long chains are hashed again.
 EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
 {
-    std::vector<char> paired(points.size(), 0);
+    constexpr std::size_t ShortChain = 8;
+    EqualChains space;
+    space.next.assign(points.size(), NoEntry);
+    const auto sameSpace = [&](std::uint32_t a, std::uint32_t b) {
+        return points[a].z == points[b].z; // false when z is NaN
+    };
+    std::vector<std::uint32_t> longChains;
+    std::vector<std::uint32_t> chain;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (plan.next[i] != NoEntry) {
-            paired[i] = 1;
-            paired[plan.next[i]] = 1;
+        if (plan.earlier[i] != 0 || plan.next[i] == NoEntry) {
+            continue; // not the first of a chain of two or more
+        }
+        chain.clear();
+        for (std::uint32_t e = static_cast<std::uint32_t>(i); e != NoEntry; e = plan.next[e]) {
+            chain.push_back(e);
+        }
+        if (chain.size() > ShortChain) {
+            longChains.insert(longChains.end(), chain.begin(), chain.end());
+            continue;
+        }
+        for (std::size_t a = 0; a < chain.size(); ++a) {
+            for (std::size_t b = a + 1; b < chain.size(); ++b) {
+                if (sameSpace(chain[a], chain[b])) {
+                    ++space.pairs;
+                    if (space.next[chain[a]] == NoEntry) {
+                        space.next[chain[a]] = chain[b];
+                    }
+                }
+            }
         }
     }
-    std::vector<std::uint32_t> candidates;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        if (paired[i] != 0) {
-            candidates.push_back(static_cast<std::uint32_t>(i));
-        }
-    }
-    const auto point = [&](std::size_t k) -> const TPoint & { return points[candidates[k]]; };
+    std::sort(longChains.begin(), longChains.end());
+    const auto point = [&](std::size_t k) -> const TPoint & { return points[longChains[k]]; };
     const EqualChains among = chainEqualEntries(
-        candidates.size(),
+        longChains.size(),
         [&](std::size_t k) { return combineHash(planHash(point(k)), coordinateKey(point(k).z)); },
         [&](std::size_t a, std::size_t b) {
             return point(a).y == point(b).y && point(a).x == point(b).x && point(a).z == point(b).z;
         },
         [&](std::size_t k) { return !std::isnan(point(k).z); });
-    EqualChains space;
-    space.pairs = among.pairs;
-    space.next.assign(points.size(), NoEntry);
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
+    space.pairs += among.pairs;
+    for (std::size_t k = 0; k < longChains.size(); ++k) {
         if (among.next[k] != NoEntry) {
-            space.next[candidates[k]] = candidates[among.next[k]];
+            space.next[longChains[k]] = longChains[among.next[k]];
         }
     }
     return space;
