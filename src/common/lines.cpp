@@ -1,6 +1,8 @@
 #include "common/lines.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "common/largememory.h"
@@ -131,7 +133,31 @@ ColumnLine &ColumnLine::right(int to, std::string_view text)
 
 PointNumber numberField(const FixedLine &line, int from, int to)
 {
-    // Gathered in a buffer first, so the number is written in one step.
+    // A field of up to eight columns is read as one word. Most numbers stand in one piece
+    // between blanks, and then the word shifted down to the first character is the number.
+    const auto width = static_cast<std::size_t>(to - from + 1);
+    if (width <= PointNumber::Capacity && from - 1 + 8 <= LineWidth) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, line.columns(from, to).data(), sizeof word);
+        const auto lowBytes = [](std::size_t n) {
+            return n >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
+        };
+        word &= lowBytes(width);
+        // The high bit of every byte of the field that is not a blank.
+        constexpr std::uint64_t Low7 = 0x7f7f7f7f7f7f7f7fULL;
+        const std::uint64_t x = word ^ 0x2020202020202020ULL;
+        const std::uint64_t kept = (((x & Low7) + Low7) | x) & ~Low7 & lowBytes(width);
+        if (kept == 0) {
+            return PointNumber();
+        }
+        const auto first = static_cast<std::size_t>(std::countr_zero(kept) / 8);
+        const auto size = static_cast<std::size_t>((63 - std::countl_zero(kept)) / 8) - first + 1;
+        if (static_cast<std::size_t>(std::popcount(kept)) == size) {
+            return PointNumber::fromWord((word >> (8 * first)) & lowBytes(size), size);
+        }
+    }
+    // Blanks inside the number: the characters are gathered in a buffer first, so the number
+    // is written in one step.
     char kept[LineWidth];
     std::size_t count = 0;
     for (const char c : line.columns(from, to)) {

@@ -27,6 +27,15 @@ public:
     {
         std::memcpy(mText.data(), text.data(), mSize);
     }
+    // A number from its places as one word (the first character in the lowest byte) and its
+    // size; the bytes beyond the size must be zero.
+    static PointNumber fromWord(std::uint64_t word, std::size_t size)
+    {
+        PointNumber number;
+        std::memcpy(number.mText.data(), &word, sizeof word);
+        number.mSize = static_cast<std::uint8_t>(size);
+        return number;
+    }
     PointNumber(const char *text) : PointNumber(std::string_view(text)) {}        // NOLINT
     PointNumber(const std::string &text) : PointNumber(std::string_view(text)) {} // NOLINT
 

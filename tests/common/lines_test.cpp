@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/lines.h"
@@ -73,6 +75,36 @@ TEST(Lines, NumberFieldDropsEveryBlank)
     EXPECT_EQ(numberField(line, 1, 12), "");
     const FixedLine tab(ColumnLine().at(13, "7\t7").str());
     EXPECT_EQ(numberField(tab, 13, 20), "7\t7");
+}
+
+// Every field of every width, with blanks before, inside and after the number and characters
+// that are easy to mistake for blanks (NUL, tab, no-break space): the number is the field's
+// characters with the blanks left out.
+TEST(Lines, NumberFieldOfAnyCharactersKeepsAllButBlanks)
+{
+    const char alphabet[] = {' ', ' ', ' ', '1', '9', 'A', '\0', '\t', '\xA0', '\xFF'};
+    std::mt19937 random(3);
+    const std::pair<int, int> fields[] = {{3, 9}, {13, 20}, {23, 30}, {43, 49}, {54, 60}, {73, 80}};
+    for (int round = 0; round < 2000; ++round) {
+        std::string text(80, ' ');
+        for (char &c : text) {
+            c = alphabet[random() % sizeof alphabet];
+        }
+        const FixedLine line(text);
+        for (const auto &[from, to] : fields) {
+            std::string expected;
+            for (int c = from; c <= to; ++c) {
+                if (text[static_cast<std::size_t>(c - 1)] != ' ') {
+                    expected += text[static_cast<std::size_t>(c - 1)];
+                }
+            }
+            // equal as a text and in every byte, as the searches compare numbers
+            const PointNumber number = numberField(line, from, to);
+            ASSERT_EQ(number.view(), expected)
+                << "columns " << from << "-" << to << " of \"" << text << "\"";
+            ASSERT_TRUE(number == PointNumber(expected));
+        }
+    }
 }
 
 TEST(Lines, PointNumberKeepsItsCharactersInPlace)
