@@ -7,6 +7,7 @@
 #include <future>
 #include <memory>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -233,8 +234,7 @@ private:
                 work.found = static_cast<std::uint8_t>((corners[0].found ? 1 : 0) |
                                                        (corners[1].found ? 2 : 0) |
                                                        (corners[2].found ? 4 : 0));
-                work.exceeded =
-                    ExceedanceListing::exceededAxes(corners, mValues.kwyx, mValues.kwz);
+                work.exceeded = ExceedanceListing::exceededAxes(corners, mValues.kwyx, mValues.kwz);
                 if (work.found != 0) {
                     work.values = prismValues(corners, mValues.kobhVol);
                 }
@@ -305,14 +305,20 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
     FindingListing resultLines(result, " ...",
                                " Protokollierung der ber. Dreieckswerte abgebrochen, da zu viele",
                                MaxResultLines);
+    // A status text every hundred triangles, put together from its fixed parts.
     long progressStep = 1;
+    const std::string progressHead("6/6  Flächen- und Massenberechnung : "_cp);
+    const std::string progressTail =
+        " von " + std::to_string(triangleCount) + " Dreiecken berechnet ";
     PrismsAhead ahead(triangles, points, finder, {kwyx, kwz, kobhVol});
 
     for (long v = 0; v < triangleCount; ++v) {
         const TTriangle &t = triangles[static_cast<std::size_t>(v)];
         if (progressStep * 100 <= v) {
-            status.show(std::string("6/6  Flächen- und Massenberechnung : "_cp) +
-                        format("%li von %li Dreiecken berechnet ", v, triangleCount));
+            std::string text = progressHead;
+            text += std::to_string(v);
+            text += progressTail;
+            status.show(std::move(text));
             ++progressStep;
         }
         if (v == 0) {

@@ -1,25 +1,78 @@
 #include "calc/runsearches.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/cp1252.h"
 #include "common/format.h"
 
 namespace kubato {
 
+namespace {
+
+// The status texts of a search's progress. A search over millions of rows passes here once a
+// row, so the texts are put together from their fixed parts, and a search that is over tells
+// all its rows at once.
+class StatusRowProgress {
+public:
+    StatusRowProgress(StatusLine &status, std::string_view stage, long step, long count)
+        : mStatus(&status), mHead(std::string(stage) + " : "),
+          mTail(" von " + std::to_string(count) + " " + std::string("geprüft"_cp)), mStep(step),
+          mMultiple(step)
+    {}
+
+    void operator()(long row) const
+    {
+        if (mMultiple < row) {
+            show();
+        }
+    }
+
+    // As if the rows 0 to count - 2 came one by one: a row shows the next multiple when it
+    // lies beyond it, at most one a row.
+    void allRows(long count) const
+    {
+        for (long row = 0;; ++row) {
+            row = std::max(row, mMultiple + 1);
+            if (row > count - 2) {
+                return;
+            }
+            show();
+        }
+    }
+
+private:
+    void show() const
+    {
+        std::string text = mHead;
+        text += std::to_string(mMultiple);
+        text += mTail;
+        mStatus->show(std::move(text));
+        mMultiple += mStep;
+    }
+
+    StatusLine *mStatus;
+    std::string mHead;
+    std::string mTail;
+    long mStep;
+    // The progress of a std::function is called through a const reference.
+    mutable long mMultiple;
+};
+
+} // namespace
+
 RowProgress rowProgress(StatusLine &status, std::string_view stage, long step, long count)
 {
-    return [&status, stage = std::string(stage), step, count, multiple = step](long row) mutable {
-        if (multiple < row) {
-            status.show(format("%s : %li von %li ", stage.c_str(), multiple, count) +
-                        std::string("geprüft"_cp));
-            multiple += step;
-        }
-    };
+    return StatusRowProgress(status, stage, step, count);
 }
 
 void reportAllRows(long count, const RowProgress &progress)
 {
+    if (const StatusRowProgress *texts = progress.target<StatusRowProgress>()) {
+        texts->allRows(count);
+        return;
+    }
     if (!progress) {
         return;
     }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "calc/runsearches.h"
 
 namespace kubato {
@@ -59,6 +63,37 @@ TEST(ReferenceSearches, CornersTakeTheFirstEntryOfTheirNumber)
         SCOPED_TRACE(c.triangle.p1.str() + "," + c.triangle.p2.str() + "," + c.triangle.p3.str());
         EXPECT_EQ(finder->find(c.triangle), c.entries);
     }
+}
+
+// A search that is over tells all its rows at once; the status line gets the same texts as
+// from a search that tells its rows one by one, the last multiple included or not.
+TEST(RowProgress, AllRowsAtOnceTellWhatRowsOneByOneTell)
+{
+    class Texts final : public RunObserver {
+    public:
+        void status(std::string_view text) override { texts.emplace_back(text); }
+        std::vector<std::string> texts;
+    };
+    for (const long step : {1L, 3L, 100L}) {
+        for (long count = 0; count < 3 * step + 6; ++count) {
+            SCOPED_TRACE("step " + std::to_string(step) + ", count " + std::to_string(count));
+            Texts oneByOne, atOnce;
+            StatusLine oneByOneLine(&oneByOne), atOnceLine(&atOnce);
+            const RowProgress rows = rowProgress(oneByOneLine, "5/6  Stufe", step, count);
+            for (long row = 0; row < count - 1; ++row) {
+                rows(row);
+            }
+            reportAllRows(count, rowProgress(atOnceLine, "5/6  Stufe", step, count));
+            EXPECT_EQ(atOnce.texts, oneByOne.texts);
+        }
+    }
+    Texts texts;
+    StatusLine line(&texts);
+    reportAllRows(7, rowProgress(line, "2/6  Stufe", 2, 7));
+    EXPECT_EQ(texts.texts, (std::vector<std::string>{"2/6  Stufe : 2 von 7 gepr\xFC"
+                                                     "ft",
+                                                     "2/6  Stufe : 4 von 7 gepr\xFC"
+                                                     "ft"}));
 }
 
 } // namespace
