@@ -323,26 +323,35 @@ int runJob(const std::vector<std::string> &args, std::ostream &out, std::ostream
 
     Workbench bench;
     bench.setCoordinateType(options.da45 ? CoordinateType::DA45 : CoordinateType::DA30);
-    // The two files are opened side by side, and so are their checks read; what each tells
-    // comes in the order of the windows, coordinates first.
-    std::future<OpenOutcome> coordinatesOpened =
-        std::async(std::launch::async, [&] { return bench.openCoordinateFile(options.coords); });
+    // Each file is opened and read on a thread of its own; what each tells comes in the order
+    // of the windows, coordinates first.
+    std::future<std::pair<OpenOutcome, std::optional<CoordinateReading>>> coordinates =
+        std::async(std::launch::async, [&] {
+            std::pair<OpenOutcome, std::optional<CoordinateReading>> prepared{
+                bench.openCoordinateFile(options.coords), std::nullopt};
+            if (prepared.first.ok) {
+                prepared.second = bench.readCoordinates();
+            }
+            return prepared;
+        });
     const OpenOutcome trianglesOpened = bench.openTriangleFile(options.triangles);
-    if (const OpenOutcome opened = coordinatesOpened.get(); !opened.ok) {
-        return openFailed(err, opened);
+    std::optional<TriangleReading> triangleReading;
+    if (trianglesOpened.ok) {
+        triangleReading = bench.readTriangles();
+    }
+    auto [coordinatesOpened, coordinateReading] = coordinates.get();
+    if (!coordinatesOpened.ok) {
+        return openFailed(err, coordinatesOpened);
     }
     if (!trianglesOpened.ok) {
         return openFailed(err, trianglesOpened);
     }
-    std::future<CoordinateReading> coordinateReading =
-        std::async(std::launch::async, [&] { return bench.readCoordinates(); });
-    TriangleReading triangleReading = bench.readTriangles();
     // Both files are checked, so that one call reports the faults of both.
-    bool accepted = bench.checkCoordinates(coordinateReading.get()).accepted;
+    bool accepted = bench.checkCoordinates(std::move(*coordinateReading)).accepted;
     if (!accepted) {
         printCheckFailure(err, bench);
     }
-    if (!bench.checkTriangles(std::move(triangleReading)).accepted) {
+    if (!bench.checkTriangles(std::move(*triangleReading)).accepted) {
         printCheckFailure(err, bench);
         accepted = false;
     }

@@ -115,8 +115,9 @@ public:
     // --- coordinate window ---
     // Loads a coordinate file (path as the system names it): empties the text, reads the file,
     // drops short trailing lines, and sets the caption and the position name.
-    // Opening a coordinate file and opening a triangle file change different parts of the
-    // job, so the two may go on side by side on two threads (kubato-cli does so).
+    // Opening and reading (readCoordinates) the coordinates touch other parts of the job than
+    // opening and reading the triangles, so the two may go on side by side on two threads
+    // (kubato-cli does so).
     OpenOutcome openCoordinateFile(const std::string &path);
     // The same with bytes already read; path is the full path as the system names it.
     void loadCoordinateText(const std::string &path, std::string bytes);
