@@ -110,8 +110,34 @@ FixedLine::FixedLine(std::string_view line)
     std::copy_n(line.data(), line.size(), mColumns.data());
 }
 
+namespace {
+
+// The lowest n bytes of a word set, n from 0 to 8.
+std::uint64_t lowBytes(std::size_t n)
+{
+    return n >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
+}
+
+constexpr std::uint64_t Blanks = 0x2020202020202020ULL;
+
+} // namespace
+
+bool FixedLine::word(int from, std::uint64_t &word) const
+{
+    if (from - 1 + 8 > LineWidth) {
+        return false;
+    }
+    std::memcpy(&word, mColumns.data() + from - 1, sizeof word);
+    return true;
+}
+
 bool FixedLine::blank(int from, int to) const
 {
+    // The checks ask this several times a line; a field of up to eight columns is one word.
+    const auto width = static_cast<std::size_t>(to - from + 1);
+    if (std::uint64_t bytes = 0; width <= 8 && word(from, bytes)) {
+        return ((bytes ^ Blanks) & lowBytes(width)) == 0;
+    }
     const std::string_view range = columns(from, to);
     return std::all_of(range.begin(), range.end(), [](char c) { return c == ' '; });
 }
@@ -136,16 +162,11 @@ PointNumber numberField(const FixedLine &line, int from, int to)
     // A field of up to eight columns is read as one word. Most numbers stand in one piece
     // between blanks, and then the word shifted down to the first character is the number.
     const auto width = static_cast<std::size_t>(to - from + 1);
-    if (width <= PointNumber::Capacity && from - 1 + 8 <= LineWidth) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, line.columns(from, to).data(), sizeof word);
-        const auto lowBytes = [](std::size_t n) {
-            return n >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
-        };
-        word &= lowBytes(width);
+    if (std::uint64_t bytes = 0; width <= PointNumber::Capacity && line.word(from, bytes)) {
+        bytes &= lowBytes(width);
         // The high bit of every byte of the field that is not a blank.
         constexpr std::uint64_t Low7 = 0x7f7f7f7f7f7f7f7fULL;
-        const std::uint64_t x = word ^ 0x2020202020202020ULL;
+        const std::uint64_t x = bytes ^ Blanks;
         const std::uint64_t kept = (((x & Low7) + Low7) | x) & ~Low7 & lowBytes(width);
         if (kept == 0) {
             return PointNumber();
@@ -153,7 +174,7 @@ PointNumber numberField(const FixedLine &line, int from, int to)
         const auto first = static_cast<std::size_t>(std::countr_zero(kept) / 8);
         const auto size = static_cast<std::size_t>((63 - std::countl_zero(kept)) / 8) - first + 1;
         if (static_cast<std::size_t>(std::popcount(kept)) == size) {
-            return PointNumber::fromWord((word >> (8 * first)) & lowBytes(size), size);
+            return PointNumber::fromWord((bytes >> (8 * first)) & lowBytes(size), size);
         }
     }
     // Blanks inside the number: the characters are gathered in a buffer first, so the number

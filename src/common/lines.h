@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,9 @@ public:
     }
     // True when every column of the range holds the blank (the space character).
     bool blank(int from, int to) const;
+    // The eight columns from column from on as one word, the first in the lowest byte; false
+    // when they reach beyond column 80.
+    bool word(int from, std::uint64_t &word) const;
 
 private:
     std::array<char, LineWidth> mColumns;

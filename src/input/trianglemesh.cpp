@@ -1,5 +1,7 @@
 #include "input/trianglemesh.h"
 
+#include <algorithm>
+
 #include "common/cp1252.h"
 #include "common/format.h"
 #include "common/lines.h"
@@ -131,6 +133,7 @@ TriangleCheck checkTriangles(std::string_view text, MeshReceiver *receiver)
     long lineNumber = 0;
     std::int32_t firstKz = 0;
     bool lowerSeen = false;
+    std::array<char, 2> lowerKz{};
     while (splitter.next(raw)) {
         ++lineNumber;
         const FixedLine line(raw);
@@ -159,12 +162,16 @@ TriangleCheck checkTriangles(std::string_view text, MeshReceiver *receiver)
             check.kzo = std::string(line.columns(8, 9));
             check.zdzo = "0";
         } else if (kz != firstKz) {
-            check.kzu = std::string(line.columns(8, 9));
-            check.zdzu = "0";
+            // The last such line gives the prefill; its columns are kept until the end.
+            const std::string_view columns = line.columns(8, 9);
+            std::copy(columns.begin(), columns.end(), lowerKz.begin());
             lowerSeen = true;
         }
     }
-    if (!lowerSeen) {
+    if (lowerSeen) {
+        check.kzu = std::string(lowerKz.data(), lowerKz.size());
+        check.zdzu = "0";
+    } else {
         check.kzu = "0";
         check.zdzu.clear();
     }

@@ -79,7 +79,7 @@ TEST(Lines, NumberFieldDropsEveryBlank)
 
 // Every field of every width, with blanks before, inside and after the number and characters
 // that are easy to mistake for blanks (NUL, tab, no-break space): the number is the field's
-// characters with the blanks left out.
+// characters with the blanks left out, and a range is blank when it holds blanks only.
 TEST(Lines, NumberFieldOfAnyCharactersKeepsAllButBlanks)
 {
     const char alphabet[] = {' ', ' ', ' ', '1', '9', 'A', '\0', '\t', '\xA0', '\xFF'};
@@ -103,6 +103,11 @@ TEST(Lines, NumberFieldOfAnyCharactersKeepsAllButBlanks)
             ASSERT_EQ(number.view(), expected)
                 << "columns " << from << "-" << to << " of \"" << text << "\"";
             ASSERT_TRUE(number == PointNumber(expected));
+            ASSERT_EQ(line.blank(from, to), expected.empty());
+            ASSERT_EQ(line.blank(from, to - 3),
+                      text.substr(static_cast<std::size_t>(from - 1),
+                                  static_cast<std::size_t>(to - from - 2))
+                              .find_first_not_of(' ') == std::string::npos);
         }
     }
 }
