@@ -307,7 +307,8 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
                                MaxResultLines);
     // A status text every hundred triangles, put together from its fixed parts.
     long progressStep = 1;
-    const std::string progressHead("6/6  Flächen- und Massenberechnung : "_cp);
+    const std::string_view progressStage = "6/6  Flächen- und Massenberechnung : "_cp;
+    const std::string progressHead(progressStage);
     const std::string progressTail =
         " von " + std::to_string(triangleCount) + " Dreiecken berechnet ";
     PrismsAhead ahead(triangles, points, finder, {kwyx, kwz, kobhVol});
