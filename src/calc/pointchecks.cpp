@@ -47,8 +47,10 @@ void listDuplicatePoints(const TPointTable &points, const DuplicatePointFindings
     FindingListing space(protocol,
                          " Protokollierung dop. Koordinaten (x,y,z) abgebrochen, da zu viele");
     for (const PointPair &pair : findings.listed) {
-        const char *first = points[static_cast<std::size_t>(pair.first)].number.c_str();
-        const char *second = points[static_cast<std::size_t>(pair.second)].number.c_str();
+        const auto firstText = points[static_cast<std::size_t>(pair.first)].number.printable();
+        const auto secondText = points[static_cast<std::size_t>(pair.second)].number.printable();
+        const char *first = firstText.data();
+        const char *second = secondText.data();
         if (plan.add()) {
             protocol.appendf(" DA30/45 : Punkt doppelt  %s = %s ( x,y sind gleich )", first,
                              second);

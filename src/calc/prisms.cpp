@@ -92,9 +92,12 @@ private:
         if (!mAxes[axis].add()) {
             return;
         }
-        const char *p1 = t.p1.c_str();
-        const char *p2 = t.p2.c_str();
-        const char *p3 = t.p3.c_str();
+        const auto text1 = t.p1.printable();
+        const auto text2 = t.p2.printable();
+        const auto text3 = t.p3.printable();
+        const char *p1 = text1.data();
+        const char *p2 = text2.data();
+        const char *p3 = text3.data();
         switch (axis) {
         case 0:
             mProtocol.appendf(" %2i %5i %8s %8s %8s %10.3lf %10.3lf %10.3lf  y", t.kz, t.number, p1,
@@ -124,10 +127,12 @@ void listMissingCorners(TextList &protocol, const TTriangle &t, const TCorners &
     protocol.append(std::string(" Koordinaten für Dreieck "_cp) +
                     format("%i nicht komplett gefunden", t.number));
     protocol.append(" KZ  Koord.Nr.   y[m]       x[m]       z[m]");
-    protocol.appendf(" %2i %8s   %10.3lf %10.3lf %10.3lf", t.kz, t.p1.c_str(), c[0].y, c[0].x,
-                     c[0].z);
-    protocol.appendf("    %8s   %10.3lf %10.3lf %10.3lf", t.p2.c_str(), c[1].y, c[1].x, c[1].z);
-    protocol.appendf("    %8s   %10.3lf %10.3lf %10.3lf", t.p3.c_str(), c[2].y, c[2].x, c[2].z);
+    protocol.appendf(" %2i %8s   %10.3lf %10.3lf %10.3lf", t.kz, t.p1.printable().data(), c[0].y,
+                     c[0].x, c[0].z);
+    protocol.appendf("    %8s   %10.3lf %10.3lf %10.3lf", t.p2.printable().data(), c[1].y, c[1].x,
+                     c[1].z);
+    protocol.appendf("    %8s   %10.3lf %10.3lf %10.3lf", t.p3.printable().data(), c[2].y, c[2].x,
+                     c[2].z);
     protocol.append(ProtoRule);
     protocol.append("");
 }
@@ -354,8 +359,9 @@ PrismStageResult ComputePrisms(const TTriangleTable &triangles, const TPointTabl
         stage.SectionSums.volumen += values.volumen;
         if (resultLines.add()) {
             result.appendf(" %2li %5li %8s %8s %8s%11.3lf%12.3lf%12.3lf%12.3lf",
-                           static_cast<long>(t.kz), static_cast<long>(t.number), t.p1.c_str(),
-                           t.p2.c_str(), t.p3.c_str(), values.zMittl, values.aGrund, values.aDeck,
+                           static_cast<long>(t.kz), static_cast<long>(t.number),
+                           t.p1.printable().data(), t.p2.printable().data(),
+                           t.p3.printable().data(), values.zMittl, values.aGrund, values.aDeck,
                            values.volumen);
         }
     }

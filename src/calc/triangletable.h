@@ -24,6 +24,9 @@ struct TTriangle {
     std::int32_t ident = 0;
 };
 
+// Millions of entries pass through every stage: three numbers in place and three integers.
+static_assert(sizeof(TTriangle) <= 40, "a triangle entry stays small");
+
 using TTriangleTable = std::vector<TTriangle>;
 
 struct TriangleTableFill {

@@ -42,8 +42,15 @@ public:
     std::string_view view() const { return {mText.data(), mSize}; }
     operator std::string_view() const { return view(); } // NOLINT
     std::string str() const { return std::string(view()); }
-    // The characters followed by a NUL, for "%s": like any C text, it ends at its first NUL.
-    const char *c_str() const { return mText.data(); }
+    // The characters followed by a NUL, for "%s" (printable().data()): like any C text, it
+    // ends at its first NUL. The number itself keeps no NUL, so that a table entry of three
+    // numbers stays small.
+    std::array<char, Capacity + 1> printable() const
+    {
+        std::array<char, Capacity + 1> text{};
+        std::memcpy(text.data(), mText.data(), Capacity);
+        return text;
+    }
     std::size_t size() const { return mSize; }
     bool empty() const { return mSize == 0; }
 
@@ -79,7 +86,7 @@ private:
     static_assert(Capacity == sizeof(std::uint64_t), "a number's places make one word");
     static_assert(std::endian::native == std::endian::little,
                   "the first character is the low byte");
-    std::array<char, Capacity + 1> mText{};
+    std::array<char, Capacity> mText{};
     std::uint8_t mSize = 0;
 };
 

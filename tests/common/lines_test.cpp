@@ -116,12 +116,12 @@ TEST(Lines, PointNumberKeepsItsCharactersInPlace)
 {
     const PointNumber full("12345678");
     EXPECT_EQ(full, "12345678");
-    EXPECT_STREQ(full.c_str(), "12345678");
+    EXPECT_STREQ(full.printable().data(), "12345678");
     // A NUL is an ordinary character of a number; "%s" ends there, comparing does not.
     const PointNumber withNul(std::string_view("7\0", 2));
     EXPECT_EQ(withNul.size(), 2u);
     EXPECT_FALSE(withNul == PointNumber("7"));
-    EXPECT_STREQ(withNul.c_str(), "7");
+    EXPECT_STREQ(withNul.printable().data(), "7");
     EXPECT_TRUE(PointNumber() == PointNumber(""));
     EXPECT_EQ(PointNumber("123456789"), "12345678");
 }
