@@ -16,23 +16,80 @@ constexpr std::uint32_t NoEntry = 0xffffffff;
 
 // For every entry the next later entry with an equal key (NoEntry after the last), and the
 // number of pairs of equal entries. Walking from an entry along next visits its partners in
-// ascending order, which is the order of the pairwise search within one row.
+// ascending order, which is the order of the pairwise search within one row. A field for
+// every entry: the points of a job with two horizons share their places by the hundred
+// thousand.
 struct EqualChains {
+    explicit EqualChains(std::size_t count) : next(count, NoEntry), earlier(count, 0) {}
+
+    // A later entry equal to last, which was the last of its chain so far.
+    void link(std::uint32_t last, std::uint32_t e)
+    {
+        next[last] = e;
+        earlier[e] = earlier[last] + 1;
+        // A new entry forms as many new pairs as it has earlier equals.
+        pairs += static_cast<long>(earlier[e]);
+    }
+    void finish() {}
+
     std::vector<std::uint32_t> next;
     // How many earlier entries equal an entry: 0 for the first of a chain.
     std::vector<std::uint32_t> earlier;
     long pairs = 0;
 };
 
+// The same kept as the links alone, for a search in which few entries have a partner, as the
+// triangles of a mesh: no field for every entry, which millions of entries would need in vain.
+class EqualLinks {
+public:
+    struct Link {
+        std::uint32_t from = 0;
+        std::uint32_t to = 0;
+        std::uint32_t earlier = 0; // how many earlier entries equal to
+    };
+
+    explicit EqualLinks(std::size_t) {}
+
+    void link(std::uint32_t last, std::uint32_t e)
+    {
+        // The links come in ascending order of their later entry, so the link that made last
+        // the end of its chain, if any, is found by bisection.
+        const auto into =
+            std::lower_bound(mLinks.begin(), mLinks.end(), last,
+                             [](const Link &l, std::uint32_t entry) { return l.to < entry; });
+        const std::uint32_t earlier =
+            (into != mLinks.end() && into->to == last ? into->earlier : 0) + 1;
+        mLinks.push_back({last, e, earlier});
+        mPairs += static_cast<long>(earlier);
+    }
+    // After the last link: the links in ascending order of their earlier entry.
+    void finish()
+    {
+        std::sort(mLinks.begin(), mLinks.end(),
+                  [](const Link &a, const Link &b) { return a.from < b.from; });
+    }
+
+    std::uint32_t next(std::uint32_t e) const
+    {
+        const auto at =
+            std::lower_bound(mLinks.begin(), mLinks.end(), e,
+                             [](const Link &l, std::uint32_t entry) { return l.from < entry; });
+        return at != mLinks.end() && at->from == e ? at->to : NoEntry;
+    }
+    // One link for each entry with a later partner, in ascending order of the entry.
+    const std::vector<Link> &links() const { return mLinks; }
+    long pairs() const { return mPairs; }
+
+private:
+    std::vector<Link> mLinks;
+    long mPairs = 0;
+};
+
 // Entries for which included is false equal no entry, not even themselves.
-template <class HashOf, class Equal, class Included>
-EqualChains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Included included)
+template <class Chains, class HashOf, class Equal, class Included>
+Chains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Included included)
 {
-    EqualChains chains;
-    chains.next.assign(count, NoEntry);
-    // A new entry forms as many new pairs as it has earlier equals.
-    std::vector<std::uint32_t> &earlier = chains.earlier;
-    earlier.assign(count, 0);
+    Chains chains(count);
     HashSlots slots(count);
     visitHashed(count, slots, hashOf, [&](std::size_t e, std::uint64_t hash) {
         if (!included(e)) {
@@ -47,14 +104,13 @@ EqualChains chainEqualEntries(std::size_t count, HashOf hashOf, Equal equal, Inc
             }
             const std::size_t last = slot.entryPlusOne - 1;
             if (slot.tag == tag && equal(last, e)) {
-                chains.next[last] = static_cast<std::uint32_t>(e);
-                earlier[e] = earlier[last] + 1;
-                chains.pairs += static_cast<long>(earlier[e]);
+                chains.link(static_cast<std::uint32_t>(last), static_cast<std::uint32_t>(e));
                 slot.entryPlusOne = static_cast<std::uint32_t>(e + 1);
                 return;
             }
         }
     });
+    chains.finish();
     return chains;
 }
 
@@ -82,8 +138,7 @@ std::uint64_t triangleHash(const TTriangle &t)
 EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
 {
     constexpr std::size_t ShortChain = 8;
-    EqualChains space;
-    space.next.assign(points.size(), NoEntry);
+    EqualChains space(points.size());
     const auto sameSpace = [&](std::uint32_t a, std::uint32_t b) {
         return points[a].z == points[b].z; // false when z is NaN
     };
@@ -114,7 +169,7 @@ EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
     }
     std::sort(longChains.begin(), longChains.end());
     const auto point = [&](std::size_t k) -> const TPoint & { return points[longChains[k]]; };
-    const EqualChains among = chainEqualEntries(
+    const EqualChains among = chainEqualEntries<EqualChains>(
         longChains.size(),
         [&](std::size_t k) { return combineHash(planHash(point(k)), coordinateKey(point(k).z)); },
         [&](std::size_t a, std::size_t b) {
@@ -385,7 +440,7 @@ DuplicatePointFindings FastSearches::findDuplicatePoints(const TPointTable &poin
         return ReferenceSearches().findDuplicatePoints(points, listLimit, progress);
     }
     // A NaN equals nothing, so a point with one in the compared coordinates pairs with none.
-    const EqualChains plan = chainEqualEntries(
+    const EqualChains plan = chainEqualEntries<EqualChains>(
         points.size(), [&](std::size_t e) { return planHash(points[e]); },
         [&](std::size_t a, std::size_t b) {
             return points[a].y == points[b].y && points[a].x == points[b].x;
@@ -407,7 +462,7 @@ DuplicateTriangleFindings FastSearches::findDuplicateTriangles(const TTriangleTa
     if (tooLargeForIndex(triangles.size())) {
         return ReferenceSearches().findDuplicateTriangles(triangles, listLimit, progress);
     }
-    const EqualChains equal = chainEqualEntries(
+    const EqualLinks equal = chainEqualEntries<EqualLinks>(
         triangles.size(), [&](std::size_t e) { return triangleHash(triangles[e]); },
         [&](std::size_t a, std::size_t b) {
             const TTriangle &s = triangles[a];
@@ -417,12 +472,15 @@ DuplicateTriangleFindings FastSearches::findDuplicateTriangles(const TTriangleTa
         [](std::size_t) { return true; });
 
     DuplicateTriangleFindings findings;
-    findings.count = equal.pairs;
+    findings.count = equal.pairs();
     long seen = 0;
-    for (std::size_t i = 0; i < triangles.size() && seen < listLimit; ++i) {
-        for (std::uint32_t j = equal.next[i]; j != NoEntry && seen < listLimit; j = equal.next[j]) {
+    for (const EqualLinks::Link &row : equal.links()) {
+        if (seen >= listLimit) {
+            break;
+        }
+        for (std::uint32_t j = row.to; j != NoEntry && seen < listLimit; j = equal.next(j)) {
             ++seen;
-            findings.listed.push_back({static_cast<long>(i), static_cast<long>(j)});
+            findings.listed.push_back({static_cast<long>(row.from), static_cast<long>(j)});
         }
     }
     reportAllRows(static_cast<long>(triangles.size()), progress);

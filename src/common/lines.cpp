@@ -173,7 +173,8 @@ PointNumber numberField(const FixedLine &line, int from, int to)
         }
         const auto first = static_cast<std::size_t>(std::countr_zero(kept) / 8);
         const auto size = static_cast<std::size_t>((63 - std::countl_zero(kept)) / 8) - first + 1;
-        if (static_cast<std::size_t>(std::popcount(kept)) == size) {
+        // In one piece when every byte from the first kept to the last is kept.
+        if (kept == ((lowBytes(size) << (8 * first)) & ~Low7)) {
             return PointNumber::fromWord((bytes >> (8 * first)) & lowBytes(size), size);
         }
     }
