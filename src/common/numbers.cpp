@@ -63,6 +63,25 @@ std::int32_t toInteger(std::string_view text)
 
 double toDecimal(std::string_view text)
 {
+    // Nearly every value field holds whole millimetres right-aligned: blanks, perhaps a minus
+    // sign, and digits up to the field's end. They are read in one pass, as the general reading
+    // below reads them too.
+    {
+        std::size_t i = 0;
+        while (i < text.size() && text[i] == ' ') {
+            ++i;
+        }
+        const bool negative = i < text.size() && text[i] == '-';
+        const std::size_t from = negative ? i + 1 : i;
+        std::int64_t whole = 0;
+        for (i = from; i < text.size() && isDigit(text[i]) && i - from < 15; ++i) {
+            whole = whole * 10 + (text[i] - '0');
+        }
+        if (i == text.size() && i > from) {
+            const double magnitude = static_cast<double>(whole);
+            return negative ? -magnitude : magnitude;
+        }
+    }
     const std::size_t start = skipSpace(text);
     std::size_t i = start;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {

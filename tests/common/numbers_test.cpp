@@ -67,6 +67,13 @@ TEST(Numbers, DecimalConversion)
         {"0x10", 0.0},
         {"467 00", 467.0},
         {"1e308", 1e308},
+        // whole millimetres as the value fields hold them, and the forms next to them
+        {"  -1234567", -1234567.0},
+        {"\t  12", 12.0},
+        {"  12 ", 12.0},
+        {"999999999999999", 999999999999999.0},
+        {"9999999999999999", 9999999999999999.0},
+        {"12345678901234567890", 12345678901234567890.0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE("text \"" + c.text + "\"");
@@ -76,6 +83,7 @@ TEST(Numbers, DecimalConversion)
     EXPECT_EQ(toDecimal("-1e999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(toDecimal(std::string(400, '9')), std::numeric_limits<double>::infinity());
     EXPECT_EQ(toDecimal("1e-999"), 0.0);
+    EXPECT_TRUE(std::signbit(toDecimal("    -0")));
 }
 
 } // namespace
