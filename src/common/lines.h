@@ -29,10 +29,6 @@ public:
 private:
     std::string_view mText;
     std::size_t mPos = 0;
-    // Where the next CR stands (the text's size when there is none), once searched: a text
-    // with LF breaks only is then searched for CR once, not once per line.
-    std::size_t mNextCr = 0;
-    bool mNextCrKnown = false;
 };
 
 // The number of lines of a text whose lines end with LF or CR LF, as the windows hold every

@@ -45,6 +45,50 @@ TEST(Lines, SplittingByEveryBreakConvention)
     }
 }
 
+// Long lines are searched for their breaks many bytes at a time: breaks at every place of such
+// a step, a CR LF across two steps, and random texts give the lines a plain walk gives.
+TEST(Lines, SplittingLongLinesLikeAPlainWalk)
+{
+    const auto plainSplit = [](const std::string &text) {
+        std::vector<std::string> lines;
+        std::string line;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '\r' && text[i] != '\n') {
+                line += text[i];
+                continue;
+            }
+            lines.push_back(line);
+            line.clear();
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        }
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+        return lines;
+    };
+    std::vector<std::string> texts;
+    for (std::size_t at = 0; at < 40; ++at) {
+        for (const char *brk : {"\r\n", "\n", "\r"}) {
+            texts.push_back(std::string(at, 'x') + brk + std::string(50, 'y') + brk + "z");
+        }
+    }
+    std::mt19937 random(9);
+    const char alphabet[] = {'a', 'b', '\r', '\n', '\0', ' '};
+    for (int round = 0; round < 300; ++round) {
+        std::string text(random() % 200, ' ');
+        for (char &c : text) {
+            // breaks now and then, long runs between them
+            c = random() % 10 == 0 ? alphabet[2 + random() % 2] : alphabet[random() % 6];
+        }
+        texts.push_back(text);
+    }
+    for (const std::string &text : texts) {
+        ASSERT_EQ(split(text), plainSplit(text)) << text;
+    }
+}
+
 TEST(Lines, TerminatedTextSplitsIntoTheSameLines)
 {
     // Every break (LF, lone CR, CR LF) becomes CR LF, and a last line gets one.
