@@ -20,7 +20,9 @@ constexpr std::uint32_t NoEntry = 0xffffffff;
 // every entry: the points of a job with two horizons share their places by the hundred
 // thousand.
 struct EqualChains {
-    explicit EqualChains(std::size_t count) : next(count, NoEntry), earlier(count, 0) {}
+    explicit EqualChains(std::size_t count)
+        : next(largeTable(count, NoEntry)), earlier(largeTable(count, std::uint32_t{0}))
+    {}
 
     // A later entry equal to last, which was the last of its chain so far.
     void link(std::uint32_t last, std::uint32_t e)

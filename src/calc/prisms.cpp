@@ -15,6 +15,7 @@
 #include "calc/runconstants.h"
 #include "common/cp1252.h"
 #include "common/format.h"
+#include "common/largememory.h"
 
 namespace kubato {
 
@@ -172,6 +173,12 @@ public:
                 const CornerFinder &finder, Values values)
         : mTriangles(triangles), mPoints(points), mFinder(finder), mValues(values)
     {
+        // The two blocks are made once at their full size, their pages mapped at once.
+        const std::size_t room = std::min(BlockSize, triangles.size());
+        for (Block &block : mBlocks) {
+            reserveLarge(block.entries, room, room);
+            reserveLarge(block.work, room, room);
+        }
         prepare(0);
         workShares(0);
     }
