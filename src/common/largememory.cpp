@@ -10,7 +10,7 @@ namespace kubato {
 namespace {
 
 // Below this a block is left to fill its pages as it goes.
-constexpr std::size_t PrefaultWorthy = std::size_t{1} << 20;
+constexpr std::size_t PrefaultWorthy = std::size_t{256} << 10;
 
 // The whole pages inside a block of PrefaultWorthy bytes or more; empty for a smaller one.
 struct WholePages {

@@ -13,8 +13,8 @@ namespace kubato {
 // Has the system map the whole pages inside a block that is about to be filled, as large
 // (2 MB) pages where it offers them: a table of hundreds of megabytes then needs a few hundred
 // mappings instead of tens of thousands, and the scattered look-ups of the hash tables miss
-// the processor's address cache far less. Only for blocks of several megabytes; where the
-// system cannot, the pages come as they are written.
+// the processor's address cache far less. Only for blocks of a quarter megabyte and more
+// (smaller ones come page by page as they are written, as they do where the system cannot).
 void prefaultPages(const void *data, std::size_t bytes);
 
 // Asks for large pages for a block that is filled from its start as the work goes on. Unlike
