@@ -19,25 +19,39 @@ constexpr std::uint32_t NoEntry = 0xffffffff;
 // ascending order, which is the order of the pairwise search within one row. A field for
 // every entry: the points of a job with two horizons share their places by the hundred
 // thousand.
-struct EqualChains {
+class EqualChains {
+public:
+    // Both fields start as zero pages from the system, so nothing has to be written before
+    // the search: an entry keeps its partner plus one, 0 for none.
     explicit EqualChains(std::size_t count)
-        : next(largeTable(count, NoEntry)), earlier(largeTable(count, std::uint32_t{0}))
+        : mNextPlusOne(count * sizeof(std::uint32_t)), mEarlier(count * sizeof(std::uint32_t))
     {}
 
     // A later entry equal to last, which was the last of its chain so far.
     void link(std::uint32_t last, std::uint32_t e)
     {
-        next[last] = e;
-        earlier[e] = earlier[last] + 1;
+        setNext(last, e);
+        earlierOf()[e] = earlierOf()[last] + 1;
         // A new entry forms as many new pairs as it has earlier equals.
-        pairs += static_cast<long>(earlier[e]);
+        pairs += static_cast<long>(earlierOf()[e]);
     }
     void finish() {}
 
-    std::vector<std::uint32_t> next;
+    std::uint32_t next(std::size_t e) const { return mNextPlusOne.as<std::uint32_t>()[e] - 1; }
+    void setNext(std::size_t e, std::uint32_t partner)
+    {
+        mNextPlusOne.as<std::uint32_t>()[e] = partner + 1;
+    }
     // How many earlier entries equal an entry: 0 for the first of a chain.
-    std::vector<std::uint32_t> earlier;
+    std::uint32_t earlier(std::size_t e) const { return mEarlier.as<std::uint32_t>()[e]; }
+
     long pairs = 0;
+
+private:
+    std::uint32_t *earlierOf() { return mEarlier.as<std::uint32_t>(); }
+
+    ZeroedPages mNextPlusOne;
+    ZeroedPages mEarlier;
 };
 
 // The same kept as the links alone, for a search in which few entries have a partner, as the
@@ -147,11 +161,11 @@ EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
     std::vector<std::uint32_t> longChains;
     std::vector<std::uint32_t> chain;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (plan.earlier[i] != 0 || plan.next[i] == NoEntry) {
+        if (plan.earlier(i) != 0 || plan.next(i) == NoEntry) {
             continue; // not the first of a chain of two or more
         }
         chain.clear();
-        for (std::uint32_t e = static_cast<std::uint32_t>(i); e != NoEntry; e = plan.next[e]) {
+        for (std::uint32_t e = static_cast<std::uint32_t>(i); e != NoEntry; e = plan.next(e)) {
             chain.push_back(e);
         }
         if (chain.size() > ShortChain) {
@@ -162,8 +176,8 @@ EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
             for (std::size_t b = a + 1; b < chain.size(); ++b) {
                 if (sameSpace(chain[a], chain[b])) {
                     ++space.pairs;
-                    if (space.next[chain[a]] == NoEntry) {
-                        space.next[chain[a]] = chain[b];
+                    if (space.next(chain[a]) == NoEntry) {
+                        space.setNext(chain[a], chain[b]);
                     }
                 }
             }
@@ -180,8 +194,8 @@ EqualChains spaceChains(const TPointTable &points, const EqualChains &plan)
         [&](std::size_t k) { return !std::isnan(point(k).z); });
     space.pairs += among.pairs;
     for (std::size_t k = 0; k < longChains.size(); ++k) {
-        if (among.next[k] != NoEntry) {
-            space.next[longChains[k]] = longChains[among.next[k]];
+        if (among.next(k) != NoEntry) {
+            space.setNext(longChains[k], longChains[among.next(k)]);
         }
     }
     return space;
@@ -201,7 +215,7 @@ std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualCh
         // Partners up to this one have been visited as plan pairs in this row.
         std::size_t visitedUpTo = i;
         if (planSeen < listLimit) {
-            for (std::uint32_t j = plan.next[i]; j != NoEntry; j = plan.next[j]) {
+            for (std::uint32_t j = plan.next(i); j != NoEntry; j = plan.next(j)) {
                 const bool sameHeight = points[i].z == points[j].z;
                 ++planSeen;
                 if (sameHeight) {
@@ -219,8 +233,8 @@ std::vector<PointPair> listedPointPairs(const TPointTable &points, const EqualCh
         }
         // A space partner is a plan partner as well, so the space chain of a row is part of
         // its plan chain; those visited above are skipped.
-        for (std::uint32_t j = space.next[i]; j != NoEntry && spaceSeen < listLimit;
-             j = space.next[j]) {
+        for (std::uint32_t j = space.next(i); j != NoEntry && spaceSeen < listLimit;
+             j = space.next(j)) {
             if (j <= visitedUpTo) {
                 continue;
             }

@@ -31,17 +31,6 @@ template <class T> void reserveLarge(std::vector<T> &table, std::size_t least, s
     prefaultPages(table.data(), least * sizeof(T));
 }
 
-// A table of count copies of value, its pages mapped at once: written page by page, a table of
-// millions of entries would fault thousands of times.
-template <class T> std::vector<T> largeTable(std::size_t count, const T &value)
-{
-    std::vector<T> table;
-    table.reserve(count);
-    prefaultPages(table.data(), count * sizeof(T));
-    table.assign(count, value);
-    return table;
-}
-
 // Zeroed memory straight from the system, mapped at once, for a large table such as an index.
 class ZeroedPages {
 public:
