@@ -5,6 +5,7 @@
 // as they are first written; asked for the whole block at once, it maps the pages in one go
 // at a fraction of that cost.
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -28,7 +29,7 @@ template <class T> void reserveLarge(std::vector<T> &table, std::size_t least, s
 {
     table.reserve(most);
     adviseLargePages(table.data(), table.capacity() * sizeof(T));
-    prefaultPages(table.data(), least * sizeof(T));
+    prefaultPages(table.data(), std::min(least, table.capacity()) * sizeof(T));
 }
 
 // Zeroed memory straight from the system, mapped at once, for a large table such as an index.

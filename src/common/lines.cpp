@@ -62,19 +62,11 @@ bool LineSplitter::next(std::string_view &line)
     return true;
 }
 
-std::size_t countLines(std::string_view text)
+LineBounds lineBounds(std::string_view text, int lastColumn)
 {
-    if (text.empty()) {
-        return 0;
-    }
-    std::size_t count = 0;
-    const char *at = text.data();
-    const char *const end = text.data() + text.size();
-    while (const void *lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
-        ++count;
-        at = static_cast<const char *>(lf) + 1;
-    }
-    return at < end ? count + 1 : count;
+    const std::size_t most = text.size() / static_cast<std::size_t>(lastColumn + 1) + 1;
+    const std::size_t least = text.size() / static_cast<std::size_t>(LineWidth + 2);
+    return {std::min(least, most), most};
 }
 
 std::vector<std::string_view> splitLines(std::string_view text)

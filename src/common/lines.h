@@ -31,9 +31,15 @@ private:
     std::size_t mPos = 0;
 };
 
-// The number of lines of a text whose lines end with LF or CR LF, as the windows hold every
-// text; one with lone CRs has more. Enough to make a table once at its full size.
-std::size_t countLines(std::string_view text);
+// How many lines a text has, told from its size alone: at least as many as lines of
+// LineWidth columns with CR LF would make it (the usual REB file), at most as many as lines
+// that end in column lastColumn with a break of one byte. Enough to make a table once at its
+// full size without a pass of its own over the text.
+struct LineBounds {
+    std::size_t least = 0;
+    std::size_t most = 0;
+};
+LineBounds lineBounds(std::string_view text, int lastColumn);
 
 // The lines of a text, as views into it.
 std::vector<std::string_view> splitLines(std::string_view text);

@@ -282,9 +282,10 @@ CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type,
                             : " Koordinaten in Datei DA45 nicht korrekt!",
                        " ----------------------------------------");
     if (receiver != nullptr) {
-        // A DA30 line gives one point, a DA45 line one or two.
-        const std::size_t lines = countLines(text);
-        receiver->expect(lines, da30 ? lines : 2 * lines);
+        // A DA30 line gives one point and reaches column 74 when it passes; a DA45 line gives
+        // one or two and reaches column 37.
+        const LineBounds lines = lineBounds(text, da30 ? 74 : 37);
+        receiver->expect(lines.least, da30 ? lines.most : 2 * lines.most);
     }
     LineSplitter splitter(text);
     std::string_view raw;

@@ -124,9 +124,9 @@ TriangleCheck checkTriangles(std::string_view text, MeshReceiver *receiver)
     FaultReport report(check.messages, " Dreiecksdaten in Datei DA58 nicht korrekt!",
                        " ------------------------------------------");
     if (receiver != nullptr) {
-        // A line gives one triangle, a quadrilateral two.
-        const std::size_t lines = countLines(text);
-        receiver->expect(lines, 2 * lines);
+        // A line gives one triangle, a quadrilateral two; a line that passes reaches column 44.
+        const LineBounds lines = lineBounds(text, 44);
+        receiver->expect(lines.least, 2 * lines.most);
     }
     LineSplitter splitter(text);
     std::string_view raw;
