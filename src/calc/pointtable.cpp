@@ -4,11 +4,12 @@
 
 namespace kubato {
 
-void PointTableBuilder::expect(std::size_t least, std::size_t most)
+void PointTableBuilder::expect(std::size_t usual, std::size_t most)
 {
     // Made once for the most the text can give: grown step by step, a table of millions of
-    // points would be copied again and again. Pages beyond what is filled are never touched.
-    reserveLarge(mTable, least, most);
+    // points would be copied again and again. The usual count is mapped at once, the rest only as
+    // it is filled.
+    reserveLarge(mTable, usual, most);
 }
 
 void PointTableBuilder::point(const PointNumber &number, double y, double x, double z)

@@ -25,7 +25,7 @@ using TPointTable = std::vector<TPoint>;
 // number. The check of an accepted text thus leaves the table the run needs.
 class PointTableBuilder final : public CoordinateReceiver {
 public:
-    void expect(std::size_t least, std::size_t most) override;
+    void expect(std::size_t usual, std::size_t most) override;
     void point(const PointNumber &number, double y, double x, double z) override;
     TPointTable take() { return std::move(mTable); }
 

@@ -4,12 +4,12 @@
 
 namespace kubato {
 
-void TriangleTableBuilder::expect(std::size_t least, std::size_t most)
+void TriangleTableBuilder::expect(std::size_t usual, std::size_t most)
 {
     // Made once for the most the text can give: grown step by step, a table of millions of
     // triangles would be copied again and again and would need half as much memory again
-    // while it moves. Pages beyond what is filled are never touched.
-    reserveLarge(mFill.table, least, most);
+    // while it moves. The usual count is mapped at once, the rest only as it is filled.
+    reserveLarge(mFill.table, usual, most);
 }
 
 void TriangleTableBuilder::line(const MeshLine &line)

@@ -40,7 +40,7 @@ struct TriangleTableFill {
 // accepted text leaves the table the run needs.
 class TriangleTableBuilder final : public MeshReceiver {
 public:
-    void expect(std::size_t least, std::size_t most) override;
+    void expect(std::size_t usual, std::size_t most) override;
     void line(const MeshLine &line) override;
     TriangleTableFill take() { return std::move(mFill); }
 

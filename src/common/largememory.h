@@ -24,12 +24,12 @@ void prefaultPages(const void *data, std::size_t bytes);
 void adviseLargePages(const void *data, std::size_t bytes);
 
 // Reserves room for up to most entries of a table filled from its start, with large pages:
-// the first least are mapped at once, the rest only as they are written.
-template <class T> void reserveLarge(std::vector<T> &table, std::size_t least, std::size_t most)
+// the first mapped entries are mapped at once, the rest only as they are written.
+template <class T> void reserveLarge(std::vector<T> &table, std::size_t mapped, std::size_t most)
 {
     table.reserve(most);
     adviseLargePages(table.data(), table.capacity() * sizeof(T));
-    prefaultPages(table.data(), std::min(least, table.capacity()) * sizeof(T));
+    prefaultPages(table.data(), std::min(mapped, table.capacity()) * sizeof(T));
 }
 
 // Zeroed memory straight from the system, mapped at once, for a large table such as an index.

@@ -65,8 +65,8 @@ bool LineSplitter::next(std::string_view &line)
 LineBounds lineBounds(std::string_view text, int lastColumn)
 {
     const std::size_t most = text.size() / static_cast<std::size_t>(lastColumn + 1) + 1;
-    const std::size_t least = text.size() / static_cast<std::size_t>(LineWidth + 2);
-    return {std::min(least, most), most};
+    const std::size_t usual = text.size() / static_cast<std::size_t>(LineWidth + 2);
+    return {std::min(usual, most), most};
 }
 
 std::vector<std::string_view> splitLines(std::string_view text)

@@ -31,12 +31,12 @@ private:
     std::size_t mPos = 0;
 };
 
-// How many lines a text has, told from its size alone: at least as many as lines of
-// LineWidth columns with CR LF would make it (the usual REB file), at most as many as lines
-// that end in column lastColumn with a break of one byte. Enough to make a table once at its
-// full size without a pass of its own over the text.
+// How many lines a text has, told from its size alone: as many as lines of LineWidth columns
+// with CR LF make, as REB files are usually written, and at most as many as lines that end in
+// column lastColumn with a break of one byte. Enough to make a table once at its full size
+// without a pass of its own over the text.
 struct LineBounds {
-    std::size_t least = 0;
+    std::size_t usual = 0;
     std::size_t most = 0;
 };
 LineBounds lineBounds(std::string_view text, int lastColumn);

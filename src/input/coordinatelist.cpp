@@ -285,7 +285,7 @@ CoordinateCheck checkCoordinates(std::string_view text, CoordinateType type,
         // A DA30 line gives one point and reaches column 74 when it passes; a DA45 line gives
         // one or two and reaches column 37.
         const LineBounds lines = lineBounds(text, da30 ? 74 : 37);
-        receiver->expect(lines.least, da30 ? lines.most : 2 * lines.most);
+        receiver->expect(lines.usual, da30 ? lines.most : 2 * lines.most);
     }
     LineSplitter splitter(text);
     std::string_view raw;

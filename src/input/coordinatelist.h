@@ -42,10 +42,10 @@ std::string positionFromPath(std::string_view lowerCasePath);
 class CoordinateReceiver {
 public:
     virtual ~CoordinateReceiver() = default;
-    // Called once before the first point with how many points the text gives at least and,
-    // when it passes the check, at most, told from its size (lineBounds); a faulty text may
-    // give more.
-    virtual void expect(std::size_t least, std::size_t most) = 0;
+    // Called once before the first point with how many points the text gives as REB files
+    // are usually written and at most when it passes the check, told from its size
+    // (lineBounds); a faulty text may give more.
+    virtual void expect(std::size_t usual, std::size_t most) = 0;
     virtual void point(const PointNumber &number, double y, double x, double z) = 0;
 };
 

@@ -126,7 +126,7 @@ TriangleCheck checkTriangles(std::string_view text, MeshReceiver *receiver)
     if (receiver != nullptr) {
         // A line gives one triangle, a quadrilateral two; a line that passes reaches column 44.
         const LineBounds lines = lineBounds(text, 44);
-        receiver->expect(lines.least, 2 * lines.most);
+        receiver->expect(lines.usual, 2 * lines.most);
     }
     LineSplitter splitter(text);
     std::string_view raw;

@@ -45,10 +45,10 @@ struct MeshLine {
 class MeshReceiver {
 public:
     virtual ~MeshReceiver() = default;
-    // Called once before the first line with how many triangles the text gives at least and,
-    // when it passes the check, at most, told from its size (lineBounds); a faulty text may
-    // give more.
-    virtual void expect(std::size_t least, std::size_t most) = 0;
+    // Called once before the first line with how many triangles the text gives as REB files
+    // are usually written and at most when it passes the check, told from its size
+    // (lineBounds); a faulty text may give more.
+    virtual void expect(std::size_t usual, std::size_t most) = 0;
     virtual void line(const MeshLine &line) = 0;
 };
 
