@@ -261,8 +261,6 @@ public:
         : mPoints(&points), mIndex(points.size(), PointNumberOf{&points}, &mFirst)
     {}
 
-    void announce(const TTriangle &upcoming) const override { announce(mWalk, upcoming); }
-    std::size_t lookahead() const override { return Lookahead; }
     CornerEntries find(const TTriangle &triangle) const override { return find(mWalk, triangle); }
 
     void findRange(std::span<const TTriangle> triangles,
@@ -438,7 +436,7 @@ private:
     // Whether each entry is the first with its number; filled by the index as it is built.
     std::vector<bool> mFirst;
     Index mIndex;
-    // The walk of find and announce, asked one triangle at a time on one thread.
+    // The walk of find, asked one triangle at a time on one thread.
     mutable Walk mWalk;
 };
 

@@ -70,12 +70,6 @@ class CornerFinder {
 public:
     virtual ~CornerFinder() = default;
     virtual CornerEntries find(const TTriangle &triangle) const = 0;
-    // Tells the finder of a triangle that will be asked for a few triangles later, so that an
-    // index can fetch ahead what that look-up will read. Changes no answer; the triangle must
-    // stay unchanged until it has been asked for.
-    virtual void announce(const TTriangle &upcoming) const { (void)upcoming; }
-    // How many triangles ahead announce is of use; 0 when it does nothing.
-    virtual std::size_t lookahead() const { return 0; }
     // The corners of a run of triangles, entries[v] for triangles[v], as find gives them. Calls
     // for different runs may go on side by side on different threads, but not beside find.
     virtual void findRange(std::span<const TTriangle> triangles,
